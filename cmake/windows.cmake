@@ -1,0 +1,1 @@
+# Windows: the port libraries; the panel program joins them here.

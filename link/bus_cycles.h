@@ -1,0 +1,21 @@
+// The two transfers everything else is built from: a register write with a full
+// strobe cycle, and a byte read back in two nibbles over the status lines.
+#pragma once
+
+#include <cstdint>
+
+#include "port_io.h"
+
+// Non-zero: WriteRegister pauses after each phase. 0 at start; the panel's
+// Write and Read commands set it, the link only reads it.
+extern uint32_t StepMode;
+
+// The four phases, each one port write, with a pause after each in step mode.
+void WriteRegister(RegisterCode code, uint8_t data);
+
+// Low nibble, then high nibble, from status bits 4-7. Never pauses.
+uint8_t ReadDataByte();
+
+// Shows a phase text to the operator and returns once it is acknowledged.
+// The link declares it; the final program defines it.
+void StepNotifier(const wchar_t* text);

@@ -1,0 +1,13 @@
+// The first parallel port through the kernel's ppdev driver, /dev/parport0.
+// It also serves cards whose first port is not at 0x378: the port numbers the
+// link uses are mapped onto the claimed port's three registers.
+#pragma once
+
+#include <cstdio>
+
+constexpr const char* PPDEV_PATH = "/dev/parport0";
+
+// Opens path read-write, takes it exclusively and claims it. On failure writes
+// one clear message to err (the device, the system's reason, the fix) and
+// returns -1; on success returns the descriptor, which Inp32/Out32 then use.
+int ClaimParallelPort(const char* path, FILE* err);

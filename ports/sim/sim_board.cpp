@@ -1,0 +1,119 @@
+#include "sim_board.h"
+
+#include "port_start.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+static uint8_t g_memory[SIM_MEMORY_SIZE];
+static uint8_t g_latches[REG_ADDR_HIGH + 1];  // indexed by register code
+static uint8_t g_dataPort;
+static uint8_t g_controlPort;
+static uint32_t g_timerLength;
+static uint32_t g_timerReadsLeft;
+static FILE* g_trace;
+
+uint8_t SimBoardPattern(uint32_t address) {
+    return static_cast<uint8_t>(address ^ (address >> 8) ^ (address >> 16));
+}
+
+void SimBoardReset() {
+    for (uint32_t a = 0; a < SIM_MEMORY_SIZE; ++a) g_memory[a] = SimBoardPattern(a);
+    for (uint8_t& latch : g_latches) latch = 0;
+    g_dataPort = 0;
+    g_controlPort = 0;
+    g_timerLength = SIM_TIMER_DEFAULT_READS;
+    g_timerReadsLeft = 0;
+}
+
+void SimBoardSetTimerLength(uint32_t reads) { g_timerLength = reads; }
+
+uint8_t SimBoardRegister(RegisterCode code) { return g_latches[code & 0x06]; }
+
+uint32_t SimBoardAddress() {
+    return (uint32_t(g_latches[REG_CONTROL] & BOARD_BANK_MASK) << 16) |
+           (uint32_t(g_latches[REG_ADDR_HIGH]) << 8) | g_latches[REG_ADDR_LOW];
+}
+
+uint8_t SimBoardMemory(uint32_t address) { return g_memory[address % SIM_MEMORY_SIZE]; }
+
+uint8_t SimBoardPresentedByte() {
+    const uint8_t control = g_latches[REG_CONTROL];
+    const bool chipDrives = (control & BOARD_CS) == 0 && (control & BOARD_OE) == 0;
+    return chipDrives ? g_memory[SimBoardAddress()] : BOARD_BUS_IDLE;
+}
+
+bool SimBoardTraceTo(const char* path) {
+    if (g_trace != nullptr) fclose(g_trace);
+    g_trace = (path != nullptr && *path != '\0') ? fopen(path, "a") : nullptr;
+    return g_trace != nullptr;
+}
+
+// The program starts on a board in its start state, tracing if asked to.
+static const bool g_started = (SimBoardReset(), SimBoardTraceTo(getenv("KALDERON_PORT_TRACE")), true);
+
+static void Trace(char kind, short port, uint8_t value) {
+    if (g_trace == nullptr) return;
+    fprintf(g_trace, "%c %03X %02X\n", kind, port & 0xFFF, value);
+    fflush(g_trace);
+}
+
+// A new control-register value arrives on a strobe. A falling PGM edge with
+// VPP up and the chip selected burns the data latch into the addressed byte;
+// programming can only clear bits, as on an EPROM.
+static void LatchControl(uint8_t value) {
+    const uint8_t before = g_latches[REG_CONTROL];
+    g_latches[REG_CONTROL] = value;
+    const bool pgmFalls = (before & BOARD_PGM) != 0 && (value & BOARD_PGM) == 0;
+    const bool armed = (value & BOARD_VPP) != 0 && (value & BOARD_CS) == 0;
+    if (pgmFalls && armed) g_memory[SimBoardAddress()] &= g_latches[REG_DATA];
+}
+
+static void WriteControlPort(uint8_t value) {
+    const uint8_t rising = value & ~g_controlPort;
+    g_controlPort = value;
+    if (rising & CTRL_TIMER_START) g_timerReadsLeft = g_timerLength;
+    if (rising & CTRL_WRITE_STROBE) {
+        const RegisterCode code = value & 0x06;
+        if (code == REG_CONTROL)
+            LatchControl(g_dataPort);
+        else
+            g_latches[code] = g_dataPort;
+    }
+}
+
+// Bits 0-2 read as set so that callers are seen to ignore them.
+static constexpr uint8_t STATUS_UNUSED_BITS = 0x07;
+
+static uint8_t ReadStatusPort() {
+    const uint8_t presented = SimBoardPresentedByte();
+    const uint8_t nibble = (g_controlPort & CTRL_NIBBLE_HIGH) ? (presented >> 4) : (presented & 0x0F);
+    uint8_t status = static_cast<uint8_t>(nibble << 4) | STATUS_UNUSED_BITS;
+    if (g_timerReadsLeft > 0) {
+        --g_timerReadsLeft;
+        status |= STATUS_TIMER_RUNNING;
+    }
+    return status;
+}
+
+extern "C" void PORT_CALL Out32(short port, short value) {
+    const uint8_t byte = static_cast<uint8_t>(value);
+    Trace('W', port, byte);
+    if (port == LPT_DATA) g_dataPort = byte;
+    if (port == LPT_CONTROL) WriteControlPort(byte);
+}
+
+extern "C" short PORT_CALL Inp32(short port) {
+    uint8_t value = 0xFF;  // an unused port floats high
+    if (port == LPT_DATA) value = g_dataPort;
+    if (port == LPT_CONTROL) value = g_controlPort;
+    if (port == LPT_STATUS) value = ReadStatusPort();
+    Trace('R', port, value);
+    return value;
+}
+
+// The Windows port library's driver check; a simulated board is always there.
+extern "C" int PORT_CALL IsInpOutDriverOpen() { return 1; }
+
+// Nothing to take hold of: the board is ready from the program's start.
+void PortStart() {}

@@ -1,0 +1,40 @@
+// A simulated programmer board behind Inp32/Out32, so the tool runs and is
+// tested with no hardware. It models the board's four latches, a 256 KiB chip
+// in the socket, nibble read-back, programming and the timer.
+//
+// The chip starts filled with a recognisable pattern: each byte is the XOR of
+// its address's A0-A7, A8-A15 and A16-A17 parts, so 0x00005A reads 0x5A,
+// 0x000100 reads 0x01 and 0x0201FF reads 0xFC.
+#pragma once
+
+#include <cstdint>
+
+#include "port_io.h"
+
+constexpr uint32_t SIM_MEMORY_SIZE = 1u << 18;  // A0-A17
+constexpr uint32_t SIM_TIMER_DEFAULT_READS = 5000;
+
+// Bits of the board's control register (REG_CONTROL). CS, OE and PGM are
+// active low, as on the chip: a clear bit asserts the line.
+constexpr uint8_t BOARD_BANK_MASK = 0x03;  // A16, A17
+constexpr uint8_t BOARD_VPP = 0x08;
+constexpr uint8_t BOARD_CS = 0x10;
+constexpr uint8_t BOARD_PGM = 0x20;
+constexpr uint8_t BOARD_OE = 0x40;
+
+// What the board presents on its data lines when the chip is not driving them.
+constexpr uint8_t BOARD_BUS_IDLE = 0xFF;
+
+// The test interface.
+void SimBoardReset();  // the start state: pattern, latches and ports 0, timer stopped
+void SimBoardSetTimerLength(uint32_t reads);  // status reads the timer line stays set
+uint8_t SimBoardRegister(RegisterCode code);  // the latched value
+uint32_t SimBoardAddress();                   // A0-A17 from the latches
+uint8_t SimBoardMemory(uint32_t address);
+uint8_t SimBoardPattern(uint32_t address);  // the start fill
+uint8_t SimBoardPresentedByte();            // what read-back would see now
+
+// Appends every port access to path, one line each ("W 378 5A", "R 379 F8").
+// A null or empty path turns the trace off. At start the board traces to the
+// file KALDERON_PORT_TRACE names, if it is set.
+bool SimBoardTraceTo(const char* path);

@@ -1,0 +1,211 @@
+// The link against a recording port: every operation's exact port trace.
+#include <gtest/gtest.h>
+
+#include "board_ops.h"
+#include "recording_port.h"
+#include "step_recorder.h"
+
+namespace {
+
+const std::vector<std::wstring> ONE_CYCLE_PAUSES = {L"Данные на шине", L"Адрес регистра выставлен",
+                                                    L"Строб записи выставлен", L"Строб записи снят"};
+
+PortTrace Cycle(RegisterCode code, uint8_t data) {
+    return {W(LPT_DATA, data), W(LPT_CONTROL, code), W(LPT_CONTROL, code | 1), W(LPT_CONTROL, code)};
+}
+
+PortTrace Cycles(std::initializer_list<std::pair<RegisterCode, uint8_t>> writes) {
+    PortTrace trace;
+    for (auto [code, data] : writes) {
+        PortTrace one = Cycle(code, data);
+        trace.insert(trace.end(), one.begin(), one.end());
+    }
+    return trace;
+}
+
+class LinkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetRecordingPort();
+        ResetStepRecorder();
+        StepMode = 0;
+        AddressCounter = {0, 0};
+    }
+};
+
+struct WriteCase {
+    RegisterCode code;
+    uint8_t data;
+    PortTrace expected;
+};
+
+TEST_F(LinkTest, WriteRegisterIsFourPortWritesPerRegister) {
+    const WriteCase cases[] = {
+        {REG_ADDR_HIGH, 0x5A, {W(0x378, 0x5A), W(0x37A, 0x06), W(0x37A, 0x07), W(0x37A, 0x06)}},
+        {REG_DATA, 0xFF, {W(0x378, 0xFF), W(0x37A, 0x00), W(0x37A, 0x01), W(0x37A, 0x00)}},
+        {REG_CONTROL, 0x18, {W(0x378, 0x18), W(0x37A, 0x02), W(0x37A, 0x03), W(0x37A, 0x02)}},
+        {REG_ADDR_LOW, 0x00, {W(0x378, 0x00), W(0x37A, 0x04), W(0x37A, 0x05), W(0x37A, 0x04)}},
+    };
+    for (const WriteCase& c : cases) {
+        ResetRecordingPort();
+        WriteRegister(c.code, c.data);
+        EXPECT_EQ(RecordedPorts, c.expected) << "register " << int(c.code);
+    }
+    EXPECT_TRUE(StepPauses.empty());
+}
+
+// Where each pause falls: how many port accesses had happened when it came up.
+std::vector<size_t> g_accessesAtPause;
+void RecordAccessesAtPause() { g_accessesAtPause.push_back(RecordedPorts.size()); }
+
+TEST_F(LinkTest, StepModePausesAfterEachPhaseWithThePhaseHeldOnThePort) {
+    StepMode = 1;
+    g_accessesAtPause.clear();
+    OnStepPause = RecordAccessesAtPause;
+    WriteRegister(REG_ADDR_HIGH, 0x5A);
+    EXPECT_EQ(RecordedPorts, Cycle(REG_ADDR_HIGH, 0x5A));
+    EXPECT_EQ(StepPauses, ONE_CYCLE_PAUSES);
+    EXPECT_EQ(g_accessesAtPause, (std::vector<size_t>{1, 2, 3, 4}));
+}
+
+TEST_F(LinkTest, AnyNonZeroStepModeCountsAsSet) {
+    StepMode = 0x80000000u;
+    WriteRegister(REG_DATA, 1);
+    EXPECT_EQ(StepPauses.size(), 4u);
+}
+
+// Step mode is looked at at every pause point: turning it off during the
+// second pause leaves the last two phases without a pause.
+TEST_F(LinkTest, StepModeIsSampledAtEachPausePoint) {
+    StepMode = 1;
+    OnStepPause = [] {
+        if (StepPauses.size() == 2) StepMode = 0;
+    };
+    WriteRegister(REG_CONTROL, 0x40);
+    EXPECT_EQ(StepPauses.size(), 2u);
+    EXPECT_EQ(RecordedPorts, Cycle(REG_CONTROL, 0x40));
+}
+
+struct ReadCase {
+    uint8_t lowStatus, highStatus, expected;
+};
+
+TEST_F(LinkTest, ReadDataByteJoinsTwoStatusNibbles) {
+    const ReadCase cases[] = {
+        {0xA0, 0x50, 0x5A},
+        {0x0F, 0x0F, 0x00},  // status bits 0-3 never reach the result
+        {0xFF, 0xFF, 0xFF},
+        {0x1F, 0xE8, 0xE1},
+    };
+    for (const ReadCase& c : cases) {
+        ResetRecordingPort();
+        ScriptStatusReads({c.lowStatus, c.highStatus});
+        EXPECT_EQ(ReadDataByte(), c.expected);
+        EXPECT_EQ(RecordedPorts, (PortTrace{W(0x37A, 0x00), R(0x379, c.lowStatus), W(0x37A, 0x02),
+                                            R(0x379, c.highStatus)}));
+    }
+}
+
+TEST_F(LinkTest, ReadDataByteNeverPausesEvenInStepMode) {
+    StepMode = 1;
+    ReadDataByte();
+    EXPECT_TRUE(StepPauses.empty());
+}
+
+TEST_F(LinkTest, ResetWritesControlDataHighLowInThatOrder) {
+    AddressCounter = {0x34, 0x12};
+    ResetBoard();
+    EXPECT_EQ(RecordedPorts,
+              Cycles({{REG_CONTROL, 0xC0}, {REG_DATA, 0xFF}, {REG_ADDR_HIGH, 0x00}, {REG_ADDR_LOW, 0x00}}));
+    EXPECT_EQ(AddressCounter.low, 0);
+    EXPECT_EQ(AddressCounter.high, 0);
+}
+
+std::vector<std::pair<uint8_t, uint8_t>> g_counterAtPause;
+
+TEST_F(LinkTest, ResetInStepModePauses16TimesWithTheCounterAlreadyCleared) {
+    AddressCounter = {0xFF, 0x07};
+    StepMode = 1;
+    g_counterAtPause.clear();
+    OnStepPause = [] { g_counterAtPause.push_back({AddressCounter.low, AddressCounter.high}); };
+    ResetBoard();
+    ASSERT_EQ(StepPauses.size(), 16u);
+    for (size_t i = 0; i < 16; ++i) EXPECT_EQ(StepPauses[i], ONE_CYCLE_PAUSES[i % 4]) << "pause " << i;
+    EXPECT_EQ(g_counterAtPause.front(), (std::pair<uint8_t, uint8_t>{0, 0}));
+}
+
+struct StepCase {
+    AddressCounterState before;
+    PortTrace expected;
+    AddressCounterState after;
+};
+
+TEST_F(LinkTest, StepAddressWritesTheHighByteOnlyOnACarry) {
+    const StepCase cases[] = {
+        {{0x00, 0x00}, Cycles({{REG_ADDR_LOW, 0x01}}), {0x01, 0x00}},
+        {{0xFE, 0x00}, Cycles({{REG_ADDR_LOW, 0xFF}}), {0xFF, 0x00}},
+        {{0xFF, 0x00}, Cycles({{REG_ADDR_LOW, 0x00}, {REG_ADDR_HIGH, 0x01}}), {0x00, 0x01}},
+        {{0xFF, 0xFF}, Cycles({{REG_ADDR_LOW, 0x00}, {REG_ADDR_HIGH, 0x00}}), {0x00, 0x00}},
+    };
+    for (const StepCase& c : cases) {
+        ResetRecordingPort();
+        AddressCounter = c.before;
+        StepAddress();
+        EXPECT_EQ(RecordedPorts, c.expected) << "from " << int(c.before.high) << ":" << int(c.before.low);
+        EXPECT_EQ(AddressCounter.low, c.after.low);
+        EXPECT_EQ(AddressCounter.high, c.after.high);
+    }
+}
+
+TEST_F(LinkTest, The256thStepFromStartCarriesIntoTheHighRegister) {
+    for (int i = 0; i < 255; ++i) StepAddress();
+    ResetRecordingPort();
+    StepAddress();
+    EXPECT_EQ(RecordedPorts, Cycles({{REG_ADDR_LOW, 0x00}, {REG_ADDR_HIGH, 0x01}}));
+}
+
+TEST_F(LinkTest, StepAfterResetStartsAgainFromOne) {
+    for (int i = 0; i < 300; ++i) StepAddress();
+    ResetBoard();
+    ResetRecordingPort();
+    StepAddress();
+    EXPECT_EQ(RecordedPorts, Cycles({{REG_ADDR_LOW, 0x01}}));
+}
+
+TEST_F(LinkTest, StepAddressPausesFourTimesPerCycleInStepMode) {
+    StepMode = 1;
+    AddressCounter = {0xFF, 0x00};
+    StepAddress();
+    EXPECT_EQ(StepPauses.size(), 8u);
+}
+
+struct TimerCase {
+    const char* name;
+    uint32_t runningReads;  // status reads with the timer line set before the first clear one
+    uint32_t expectedCount;
+    size_t expectedReads;
+};
+
+TEST_F(LinkTest, MeasureTimerCountsReadsWithTheLineSet) {
+    const TimerCase cases[] = {
+        {"five set, then clear", 5, 5, 6},
+        {"clear from the start", 0, 0, 1},
+        {"clear on the last allowed read", TIMER_POLL_LIMIT - 1, TIMER_POLL_LIMIT - 1, TIMER_POLL_LIMIT},
+        {"never clears", TIMER_POLL_LIMIT + 10, TIMER_POLL_LIMIT - 1, TIMER_POLL_LIMIT},
+    };
+    for (const TimerCase& c : cases) {
+        // Bits 0-2 and the nibble are set throughout: only bit 3 may count.
+        ResetRecordingPort(0xF7);
+        ScriptStatusReads(0xFF, c.runningReads);
+        StepMode = 1;
+        EXPECT_EQ(MeasureTimer(), c.expectedCount) << c.name;
+        ASSERT_EQ(RecordedPorts.size(), 2 + c.expectedReads) << c.name;
+        EXPECT_EQ(RecordedPorts[0], W(0x37A, 0x08));
+        EXPECT_EQ(RecordedPorts[1], W(0x37A, 0x00));
+        for (size_t i = 2; i < RecordedPorts.size(); ++i) ASSERT_EQ(RecordedPorts[i].port, LPT_STATUS) << c.name;
+    }
+    EXPECT_TRUE(StepPauses.empty());
+    EXPECT_EQ(AddressCounter.low, 0);
+}
+
+}  // namespace

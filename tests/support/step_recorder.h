@@ -1,0 +1,11 @@
+// The final program's StepNotifier, for tests: records each pause's text and
+// runs an optional hook while the pause is "up".
+#pragma once
+
+#include <string>
+#include <vector>
+
+extern std::vector<std::wstring> StepPauses;
+extern void (*OnStepPause)();
+
+void ResetStepRecorder();
