@@ -1,0 +1,557 @@
+// End-to-end tests of the real kalderon-test.exe, driven from outside as an
+// operator would: the dialog is found by class and caption, controls are read
+// with the ordinary Win32 calls and clicked with posted BM_CLICK (a sent one
+// would block inside a modal box), message boxes are found on the panel's
+// thread, read and dismissed. The panel runs on the simulated board, whose
+// port trace is the record of what went to the port.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "panel_ids.h"
+
+namespace {
+
+std::wstring g_exe;          // kalderon-test.exe
+std::wstring g_simFolder;    // the simulated board's inpout32.dll
+std::wstring g_closedFolder; // an inpout32.dll whose driver is not open
+std::wstring g_outFolder;    // traces and the screenshot
+
+constexpr DWORD WAIT_MS = 10000;
+const wchar_t* const PANEL_CAPTION = L"KALDERON TEST";
+const wchar_t* const DIALOG_CLASS = L"#32770";
+
+const std::vector<std::wstring> CYCLE_PAUSES = {L"Данные на шине", L"Адрес регистра выставлен",
+                                                L"Строб записи выставлен", L"Строб записи снят"};
+
+std::wstring ClassOf(HWND w) {
+    wchar_t name[64] = {};
+    GetClassNameW(w, name, 64);
+    return name;
+}
+
+std::wstring TextOf(HWND w) {
+    wchar_t text[256] = {};
+    GetWindowTextW(w, text, 256);
+    return text;
+}
+
+struct Panel {
+    PROCESS_INFORMATION process = {};
+    HWND dialog = nullptr;
+    std::string tracePath;
+};
+
+struct Finder {
+    DWORD pid;
+    HWND exclude;
+    HWND found;
+};
+
+BOOL CALLBACK FindDialogOfProcess(HWND w, LPARAM param) {
+    auto* f = reinterpret_cast<Finder*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid == f->pid && w != f->exclude && IsWindowVisible(w) && ClassOf(w) == DIALOG_CLASS) {
+        f->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Polls for a dialog-class window of the process, other than `exclude`.
+HWND WaitForDialog(DWORD pid, HWND exclude, DWORD threadId, DWORD ms = WAIT_MS) {
+    for (DWORD waited = 0; waited < ms; waited += 20) {
+        Finder f = {pid, exclude, nullptr};
+        if (threadId != 0)
+            EnumThreadWindows(threadId, FindDialogOfProcess, reinterpret_cast<LPARAM>(&f));
+        else
+            EnumWindows(FindDialogOfProcess, reinterpret_cast<LPARAM>(&f));
+        if (f.found != nullptr) return f.found;
+        Sleep(20);
+    }
+    return nullptr;
+}
+
+int g_launches = 0;
+
+Panel Launch(const std::wstring& dllFolder) {
+    Panel p;
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    char path[MAX_PATH];
+    snprintf(path, sizeof path, "%lsktrace-%lu-%d.txt", temp, GetCurrentProcessId(), ++g_launches);
+    p.tracePath = path;
+    DeleteFileA(path);
+    SetEnvironmentVariableA("KALDERON_PORT_TRACE", path);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    std::wstring command = L"\"" + g_exe + L"\"";
+    // The DLL is found in the current folder, as the operator's copy would be
+    // found beside the program.
+    if (!CreateProcessW(g_exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, dllFolder.c_str(),
+                        &startup, &p.process)) {
+        ADD_FAILURE() << "cannot start the panel: " << GetLastError();
+        return p;
+    }
+    return p;
+}
+
+Panel Open() {
+    Panel p = Launch(g_simFolder);
+    WaitForInputIdle(p.process.hProcess, WAIT_MS);
+    p.dialog = WaitForDialog(p.process.dwProcessId, nullptr, 0);
+    if (p.dialog == nullptr || TextOf(p.dialog) != PANEL_CAPTION) ADD_FAILURE() << "the panel did not open";
+    return p;
+}
+
+HWND Item(const Panel& p, int id) { return GetDlgItem(p.dialog, id); }
+
+// Waits until the panel's thread has handled everything posted to it before:
+// posts a marker behind it, flipping the pushed state of the hidden spare
+// button, and waits to see the flip. A modal box's loop handles it too.
+void Settle(const Panel& p) {
+    HWND marker = Item(p, IDC_SPARE1);
+    const bool pushed = (SendMessageW(marker, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+    PostMessageW(marker, BM_SETSTATE, !pushed, 0);
+    for (DWORD waited = 0; waited < WAIT_MS; waited += 5) {
+        DWORD_PTR state = 0;
+        if (!SendMessageTimeoutW(marker, BM_GETSTATE, 0, 0, SMTO_NORMAL, WAIT_MS, &state)) return;
+        if (((state & BST_PUSHED) != 0) != pushed) return;
+        Sleep(5);
+    }
+    ADD_FAILURE() << "the panel did not answer";
+}
+
+void Click(const Panel& p, int id) {
+    PostMessageW(Item(p, id), BM_CLICK, 0, 0);
+    Settle(p);
+}
+
+// A key as the keyboard would deliver it to the control with the focus.
+void Key(const Panel& p, WPARAM key) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(p.process.dwThreadId, &info);
+    HWND target = info.hwndFocus != nullptr ? info.hwndFocus : p.dialog;
+    PostMessageW(target, WM_KEYDOWN, key, 1);
+    PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+    Settle(p);
+}
+
+bool Checked(const Panel& p, int id) { return IsDlgButtonChecked(p.dialog, id) == BST_CHECKED; }
+
+HWND Focus(const Panel& p) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(p.process.dwThreadId, &info);
+    return info.hwndFocus;
+}
+
+HWND WaitForBox(const Panel& p, DWORD ms = WAIT_MS) {
+    return WaitForDialog(p.process.dwProcessId, p.dialog, p.process.dwThreadId, ms);
+}
+
+BOOL CALLBACK CollectStaticText(HWND w, LPARAM param) {
+    const std::wstring text = TextOf(w);
+    if (ClassOf(w) == L"Static" && !text.empty()) *reinterpret_cast<std::wstring*>(param) += text;
+    return TRUE;
+}
+
+std::wstring BoxText(HWND box) {
+    std::wstring text;
+    EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
+void Dismiss(const Panel& p, HWND box) {
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    for (DWORD waited = 0; IsWindow(box) && waited < WAIT_MS; waited += 10) Sleep(10);
+    Settle(p);
+}
+
+struct Box {
+    std::wstring text;
+    std::wstring title;
+    bool panelEnabled;
+    size_t traceLines;  // port accesses recorded when the box was up
+};
+
+std::vector<std::string> Trace(const Panel& p) {
+    std::vector<std::string> lines;
+    std::ifstream in(p.tracePath);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// Clicks and answers every box that comes up until none does for a while.
+std::vector<Box> ClickThroughBoxes(const Panel& p, int id, DWORD quietMs = 400) {
+    std::vector<Box> boxes;
+    PostMessageW(Item(p, id), BM_CLICK, 0, 0);
+    for (HWND box; (box = WaitForBox(p, quietMs)) != nullptr;) {
+        boxes.push_back({BoxText(box), TextOf(box), IsWindowEnabled(p.dialog) != FALSE, Trace(p).size()});
+        Dismiss(p, box);
+    }
+    Settle(p);
+    return boxes;
+}
+
+void Close(Panel& p, UINT how) {
+    if (how == WM_CLOSE) PostMessageW(p.dialog, WM_CLOSE, 0, 0);
+    if (how == IDCANCEL) PostMessageW(Item(p, IDCANCEL), BM_CLICK, 0, 0);
+    if (how == VK_ESCAPE) Key(p, VK_ESCAPE);
+}
+
+int WaitForExit(Panel& p) {
+    DWORD code = 999;
+    if (WaitForSingleObject(p.process.hProcess, WAIT_MS) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "the panel did not end";
+        TerminateProcess(p.process.hProcess, 99);
+        return -1;
+    }
+    GetExitCodeProcess(p.process.hProcess, &code);
+    CloseHandle(p.process.hProcess);
+    CloseHandle(p.process.hThread);
+    return static_cast<int>(code);
+}
+
+class PanelTest : public ::testing::Test {
+protected:
+    Panel panel;
+    void SetUp() override {
+        panel = Open();
+        ASSERT_NE(panel.dialog, nullptr);
+    }
+    void TearDown() override {
+        if (panel.dialog != nullptr && IsWindow(panel.dialog)) {
+            PostMessageW(panel.dialog, WM_CLOSE, 0, 0);
+            EXPECT_EQ(WaitForExit(panel), 0);
+        }
+    }
+    void Check(const std::vector<int>& ids) {
+        for (int id : ids) Click(panel, id);
+    }
+};
+
+std::vector<std::string> Cycle(int code, int data) {
+    char d[16], c[16], s[16];
+    snprintf(d, sizeof d, "W 378 %02X", data);
+    snprintf(c, sizeof c, "W 37A %02X", code);
+    snprintf(s, sizeof s, "W 37A %02X", code | 1);
+    return {d, c, s, c};
+}
+
+// --- The template as built -------------------------------------------------
+
+struct ControlCase {
+    int id;
+    const wchar_t* cls;
+    const wchar_t* text;
+    LONG type;  // BS_/SS_ type bits, the low nibble of the style
+    bool tabStop;
+    bool visible;
+};
+
+std::vector<ControlCase> AllControls() {
+    const wchar_t* bits[] = {L"A16", L"A17", L"---", L"VPP", L"CS", L"PGM", L"OE", L"DE"};
+    const wchar_t* d[] = {L"D0", L"D1", L"D2", L"D3", L"D4", L"D5", L"D6", L"D7"};
+    const wchar_t* high[] = {L"A8", L"A9", L"A10", L"A11", L"A12", L"A13", L"A14", L"A15"};
+    const wchar_t* low[] = {L"A0", L"A1", L"A2", L"A3", L"A4", L"A5", L"A6", L"A7"};
+    std::vector<ControlCase> c = {
+        {IDC_FRAME_BOTTOM, L"Static", L"", SS_LEFT, false, true},
+        {IDC_FRAME_MIDDLE, L"Static", L"", SS_LEFT, false, true},
+        {IDC_FRAME_LEFT, L"Static", L"", SS_LEFT, false, true},
+        {IDCANCEL, L"Button", L"Выход", -1, true, true},
+    };
+    for (int i = 0; i < 8; ++i) c.push_back({IDC_BIT0 + i, L"Button", bits[i], BS_AUTOCHECKBOX, true, true});
+    for (int i = 0; i < 8; ++i) c.push_back({IDC_LABEL_D0 + i, L"Static", d[i], SS_LEFT, false, true});
+    for (int i = 0; i < 8; ++i) c.push_back({IDC_LABEL_A8 + i, L"Static", high[i], SS_LEFT, false, true});
+    for (int i = 0; i < 8; ++i) c.push_back({IDC_LABEL_A0 + i, L"Static", low[i], SS_LEFT, false, true});
+    for (int id = IDC_SEL_CONTROL; id <= IDC_SEL_ADDR_LOW; ++id)
+        c.push_back({id, L"Button", L"", BS_AUTORADIOBUTTON, true, true});
+    c.push_back({IDC_WRITE, L"Button", L"Записать", BS_PUSHBUTTON, true, true});
+    c.push_back({IDC_STEP_MODE, L"Button", L"По шагам", BS_AUTOCHECKBOX, true, true});
+    for (int i = 0; i < 8; ++i) c.push_back({IDC_READ_BIT0 + i, L"Button", d[i], BS_AUTOCHECKBOX, false, true});
+    c.push_back({IDC_READ, L"Button", L"Считать", BS_PUSHBUTTON, true, true});
+    c.push_back({IDC_CHECKBOX1052, L"Button", L"IDC_CHECKBOX1052", BS_AUTOCHECKBOX, true, true});
+    c.push_back({IDC_RESET, L"Button", L"Сброс", BS_PUSHBUTTON, true, true});
+    c.push_back({IDC_ADDR_STEP, L"Button", L"Шаг адреса", BS_PUSHBUTTON, true, true});
+    c.push_back({IDC_SPARE1, L"Button", L"*", BS_PUSHBUTTON, true, false});
+    c.push_back({IDC_TIMER_TEST, L"Button", L"Тест таймера", BS_PUSHBUTTON, true, true});
+    c.push_back({IDC_SPARE2, L"Button", L"*", BS_PUSHBUTTON, true, false});
+    return c;
+}
+
+TEST_F(PanelTest, TemplateAsBuilt) {
+    EXPECT_EQ(TextOf(panel.dialog), PANEL_CAPTION);
+    const LONG style = GetWindowLongW(panel.dialog, GWL_STYLE);
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_POPUP | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_DISABLED));
+
+    const std::vector<ControlCase> controls = AllControls();
+    ASSERT_EQ(controls.size(), 57u);
+    // Template order is creation order: the children come in that order.
+    HWND child = GetWindow(panel.dialog, GW_CHILD);
+    for (const ControlCase& c : controls) {
+        SCOPED_TRACE(c.id);
+        HWND w = Item(panel, c.id);
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w, child);
+        child = GetWindow(child, GW_HWNDNEXT);
+        EXPECT_EQ(ClassOf(w), c.cls);
+        EXPECT_EQ(TextOf(w), c.text);
+        const LONG s = GetWindowLongW(w, GWL_STYLE);
+        if (c.type >= 0) {
+            EXPECT_EQ(s & 0x0F, c.type);
+        }
+        EXPECT_EQ((s & WS_TABSTOP) != 0, c.tabStop);
+        EXPECT_EQ(IsWindowVisible(w) != FALSE, c.visible);
+        EXPECT_FALSE(s & WS_GROUP);
+        EXPECT_TRUE(IsWindowEnabled(w));
+    }
+    EXPECT_EQ(child, nullptr);
+    for (int frame : {IDC_FRAME_BOTTOM, IDC_FRAME_MIDDLE, IDC_FRAME_LEFT})
+        EXPECT_TRUE(GetWindowLongW(Item(panel, frame), GWL_EXSTYLE) & WS_EX_CLIENTEDGE) << frame;
+}
+
+TEST_F(PanelTest, StartsWithTheFocusOnExitAndNoDefaultButton) {
+    EXPECT_EQ(Focus(panel), Item(panel, IDCANCEL));
+    EXPECT_TRUE(Checked(panel, IDC_SEL_CONTROL));
+    for (int id = IDC_BIT0; id <= IDC_READ_BIT7; ++id)
+        if (id != IDC_SEL_CONTROL) {
+            EXPECT_FALSE(Checked(panel, id)) << id;
+        }
+    // The focused push button is the dialog's default only while it has the
+    // focus; once the focus is on a check box no push button is a default.
+    Key(panel, VK_TAB);
+    EXPECT_EQ(Focus(panel), Item(panel, IDC_BIT0));
+    for (int id : {IDCANCEL, IDC_WRITE, IDC_READ, IDC_RESET, IDC_ADDR_STEP, IDC_TIMER_TEST})
+        EXPECT_EQ(GetWindowLongW(Item(panel, id), GWL_STYLE) & 0x0F, BS_PUSHBUTTON) << id;
+    EXPECT_TRUE(Trace(panel).empty()) << "no port is touched at start";
+}
+
+// --- Write ------------------------------------------------------------------
+
+struct WriteCase {
+    const char* name;
+    std::vector<int> clicks;  // input boxes and radio buttons, in order
+    int code;
+    int data;
+};
+
+TEST_F(PanelTest, WriteSendsTheCheckedBitsToTheSelectedRegister) {
+    const WriteCase cases[] = {
+        {"nothing checked, control preselected", {}, 2, 0x00},
+        {"A16 and DE to address low", {IDC_BIT0, IDC_BIT7, IDC_SEL_ADDR_LOW}, 4, 0x81},
+        {"VPP and CS to control", {IDC_BIT0, IDC_BIT7, IDC_BIT0 + 3, IDC_BIT0 + 4, IDC_SEL_CONTROL}, 2, 0x18},
+        {"same bits to data", {IDC_SEL_DATA}, 0, 0x18},
+        {"same bits to address high", {IDC_SEL_ADDR_HIGH}, 6, 0x18},
+    };
+    size_t before = 0;
+    for (const WriteCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Check(c.clicks);
+        EXPECT_EQ(Trace(panel).size(), before) << "clicking boxes touches no port";
+        Click(panel, IDC_WRITE);
+        const std::vector<std::string> trace = Trace(panel);
+        EXPECT_EQ(std::vector<std::string>(trace.begin() + before, trace.end()), Cycle(c.code, c.data));
+        before = trace.size();
+    }
+}
+
+TEST_F(PanelTest, RadioButtonsAreOneGroup) {
+    const int radios[] = {IDC_SEL_CONTROL, IDC_SEL_DATA, IDC_SEL_ADDR_HIGH, IDC_SEL_ADDR_LOW};
+    for (int chosen : {IDC_SEL_ADDR_HIGH, IDC_SEL_DATA, IDC_SEL_ADDR_LOW, IDC_SEL_CONTROL}) {
+        Click(panel, chosen);
+        for (int r : radios) EXPECT_EQ(Checked(panel, r), r == chosen) << chosen << " " << r;
+    }
+}
+
+TEST_F(PanelTest, StepModePausesFourTimesPerWriteWithEachPhaseOnThePort) {
+    Check({IDC_STEP_MODE, IDC_SEL_ADDR_HIGH, IDC_BIT0 + 1, IDC_BIT0 + 3, IDC_BIT0 + 4, IDC_BIT0 + 6});
+    const std::vector<Box> boxes = ClickThroughBoxes(panel, IDC_WRITE);
+    ASSERT_EQ(boxes.size(), 4u);
+    for (size_t i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(boxes[i].text, CYCLE_PAUSES[i]);
+        EXPECT_FALSE(boxes[i].title.empty()) << "no caption given: the platform's default title";
+        EXPECT_FALSE(boxes[i].panelEnabled);
+        EXPECT_EQ(boxes[i].traceLines, i + 1) << "the phase is on the port before its box";
+    }
+    EXPECT_TRUE(IsWindowEnabled(panel.dialog));
+    EXPECT_EQ(Trace(panel), Cycle(6, 0x5A));
+}
+
+TEST_F(PanelTest, ResetPausesOnlyAfterAWriteOrReadSampledStepMode) {
+    Click(panel, IDC_STEP_MODE);
+    EXPECT_TRUE(ClickThroughBoxes(panel, IDC_RESET, 300).empty()) << "not sampled yet";
+    EXPECT_EQ(Trace(panel).size(), 16u);
+    EXPECT_EQ(ClickThroughBoxes(panel, IDC_WRITE).size(), 4u);
+    Click(panel, IDC_STEP_MODE);  // unchecked again; the sampled flag stays
+    const std::vector<Box> boxes = ClickThroughBoxes(panel, IDC_RESET);
+    ASSERT_EQ(boxes.size(), 16u);
+    for (size_t i = 0; i < 16; ++i) EXPECT_EQ(boxes[i].text, CYCLE_PAUSES[i % 4]) << i;
+    const std::vector<std::string> trace = Trace(panel);
+    std::vector<std::string> reset;
+    for (auto [code, data] : {std::pair{2, 0xC0}, {0, 0xFF}, {6, 0x00}, {4, 0x00}}) {
+        auto cycle = Cycle(code, data);
+        reset.insert(reset.end(), cycle.begin(), cycle.end());
+    }
+    EXPECT_EQ(std::vector<std::string>(trace.end() - 16, trace.end()), reset);
+}
+
+// --- Read, select-all, timer -------------------------------------------------
+
+TEST_F(PanelTest, ReadShowsTheByteTheBoardPresentsBitByBit) {
+    // Address 0x00005A of the simulated chip holds 0x5A; CS and OE start asserted.
+    Check({IDC_SEL_ADDR_LOW, IDC_BIT0 + 1, IDC_BIT0 + 3, IDC_BIT0 + 4, IDC_BIT0 + 6});
+    Click(panel, IDC_WRITE);
+    Check({IDC_READ_BIT0, IDC_READ_BIT0 + 2});  // stale marks the next Read overwrites
+    Click(panel, IDC_STEP_MODE);
+    EXPECT_TRUE(ClickThroughBoxes(panel, IDC_READ, 300).empty()) << "Read never pauses";
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(Checked(panel, IDC_READ_BIT0 + i), ((0x5A >> i) & 1) != 0) << "D" << i;
+    const std::vector<std::string> trace = Trace(panel);
+    EXPECT_EQ(std::vector<std::string>(trace.end() - 4, trace.end()),
+              (std::vector<std::string>{"W 37A 00", "R 379 A7", "W 37A 02", "R 379 57"}));
+}
+
+TEST_F(PanelTest, SelectAllChecksAndUnchecksTheEightInputBits) {
+    Click(panel, IDC_CHECKBOX1052);
+    for (int id = IDC_BIT0; id <= IDC_BIT7; ++id) EXPECT_TRUE(Checked(panel, id)) << id;
+    Click(panel, IDC_BIT0 + 2);
+    EXPECT_FALSE(Checked(panel, IDC_BIT0 + 2));
+    EXPECT_TRUE(Checked(panel, IDC_CHECKBOX1052)) << "a single box leaves select-all alone";
+    Click(panel, IDC_CHECKBOX1052);
+    for (int id = IDC_BIT0; id <= IDC_BIT7; ++id) EXPECT_FALSE(Checked(panel, id)) << id;
+    EXPECT_FALSE(Checked(panel, IDC_READ_BIT0));
+    EXPECT_TRUE(Trace(panel).empty());
+}
+
+TEST_F(PanelTest, TimerTestShowsTheCountInABox) {
+    const std::vector<Box> boxes = ClickThroughBoxes(panel, IDC_TIMER_TEST);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, L"5000") << "the simulated timer runs 5000 status reads";
+    EXPECT_FALSE(boxes[0].panelEnabled);
+    const std::vector<std::string> trace = Trace(panel);
+    ASSERT_EQ(trace.size(), 2u + 5001u);
+    EXPECT_EQ(trace[0], "W 37A 08");
+    EXPECT_EQ(trace[1], "W 37A 00");
+}
+
+TEST_F(PanelTest, SpareButtonsAndEnterOffAPushButtonDoNothing) {
+    Key(panel, VK_TAB);
+    ASSERT_EQ(Focus(panel), Item(panel, IDC_BIT0));
+    Key(panel, VK_RETURN);
+    EXPECT_FALSE(Checked(panel, IDC_BIT0)) << "Enter is not a click on a check box";
+    Click(panel, IDC_SPARE1);
+    Click(panel, IDC_SPARE2);
+    EXPECT_EQ(WaitForBox(panel, 300), nullptr);
+    EXPECT_TRUE(IsWindow(panel.dialog));
+    EXPECT_TRUE(Trace(panel).empty());
+}
+
+// --- Ending -----------------------------------------------------------------
+
+struct EndCase {
+    const char* name;
+    UINT how;
+};
+
+TEST(PanelEnd, EscCloseBoxAndExitEndWithCodeZero) {
+    const EndCase cases[] = {{"Esc", VK_ESCAPE}, {"close box", WM_CLOSE}, {"Выход", IDCANCEL}};
+    for (const EndCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Panel p = Open();
+        ASSERT_NE(p.dialog, nullptr);
+        Close(p, c.how);
+        EXPECT_EQ(WaitForExit(p), 0);
+    }
+}
+
+// Space clicks the focused button. Enter does once the dialog manager has
+// moved the focus onto it: Wine's start-up focus does not make "Выход" the
+// dialog's default as Windows does, so the test arrives there by keyboard.
+TEST(PanelEnd, SpaceOnExitClosesThePanel) {
+    Panel p = Open();
+    ASSERT_NE(p.dialog, nullptr);
+    Key(p, VK_SPACE);
+    EXPECT_EQ(WaitForExit(p), 0);
+}
+
+TEST(PanelEnd, EnterOnAFocusedPushButtonClicksIt) {
+    Panel p = Open();
+    ASSERT_NE(p.dialog, nullptr);
+    PostMessageW(p.dialog, WM_NEXTDLGCTL, 0, FALSE);  // as Tab does
+    Settle(p);
+    PostMessageW(p.dialog, WM_NEXTDLGCTL, 1, FALSE);  // as Shift+Tab does: back on "Выход"
+    Settle(p);
+    ASSERT_EQ(Focus(p), GetDlgItem(p.dialog, IDCANCEL));
+    Key(p, VK_RETURN);
+    EXPECT_EQ(WaitForExit(p), 0);
+}
+
+TEST(PanelDriverCheck, AClosedPortDriverIsRefusedWithCodeOne) {
+    Panel p = Launch(g_closedFolder);
+    HWND box = WaitForDialog(p.process.dwProcessId, nullptr, 0);
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(TextOf(box), PANEL_CAPTION);
+    EXPECT_NE(BoxText(box).find(L"администратора"), std::wstring::npos);
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    EXPECT_EQ(WaitForExit(p), 1);
+}
+
+// --- The picture --------------------------------------------------------------
+
+// Saves the panel as it is on the screen, as a 24-bit BMP, for the build to
+// turn into panel.png.
+TEST(PanelPicture, Screenshot) {
+    Panel p = Open();
+    ASSERT_NE(p.dialog, nullptr);
+    Sleep(300);
+    Settle(p);
+    RECT r;
+    GetWindowRect(p.dialog, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    BITMAPINFOHEADER info = {sizeof info, w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const int stride = (w * 3 + 3) & ~3;
+    std::vector<char> pixels(stride * h);
+    GetDIBits(memory, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    BITMAPFILEHEADER file = {0x4D42, DWORD(sizeof file + sizeof info + pixels.size()), 0, 0,
+                             DWORD(sizeof file + sizeof info)};
+    FILE* out = _wfopen((g_outFolder + L"\\panel.bmp").c_str(), L"wb");
+    ASSERT_NE(out, nullptr);
+    fwrite(&file, sizeof file, 1, out);
+    fwrite(&info, sizeof info, 1, out);
+    EXPECT_EQ(fwrite(pixels.data(), 1, pixels.size(), out), pixels.size());
+    fclose(out);
+    PostMessageW(p.dialog, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForExit(p), 0);
+}
+
+}  // namespace
+
+// Arguments: the program, the simulated board's folder, the closed-driver
+// folder and the output folder, as Windows paths; then GoogleTest's own.
+int wmain(int argc, wchar_t** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc != 5) {
+        fprintf(stderr, "usage: panel_e2e EXE SIM_FOLDER CLOSED_FOLDER OUT_FOLDER\n");
+        return 2;
+    }
+    g_exe = argv[1];
+    g_simFolder = argv[2];
+    g_closedFolder = argv[3];
+    g_outFolder = argv[4];
+    return RUN_ALL_TESTS();
+}
