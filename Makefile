@@ -24,6 +24,10 @@ test-linux: linux
 
 test-windows: windows
 	ctest --preset windows
+	cd build/windows && cpack -G ZIP >/dev/null && echo "built build/windows/kalderon-test-*-windows.zip"
+
+package-windows: windows
+	cd build/windows && cpack -G ZIP
 
 bench: deps linux
 	bench/run.sh build/linux

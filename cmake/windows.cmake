@@ -36,3 +36,12 @@ target_link_options(panel_e2e PRIVATE -municode -static -static-libgcc -static-l
 add_test(NAME wine_panel_e2e
   COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/run.sh ${CMAKE_BINARY_DIR} $<TARGET_FILE:panel_e2e>)
 set_tests_properties(wine_panel_e2e PROPERTIES LABELS wine RESOURCE_LOCK wine TIMEOUT 600)
+
+# --- The operator's zip: the program, the simulated board in sim\, a README
+install(TARGETS kalderon-test RUNTIME DESTINATION .)
+install(TARGETS port_sim RUNTIME DESTINATION sim)
+install(FILES docs/README-windows.txt DESTINATION . RENAME README.txt)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_FILE_NAME kalderon-test-${PROJECT_VERSION}-windows)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+include(CPack)
