@@ -24,3 +24,35 @@ target_link_libraries(ppdev_test PRIVATE port_ppdev GTest::gtest_main)
 gtest_discover_tests(ppdev_test PROPERTIES LABELS unit)
 
 add_subdirectory(bench)
+
+# --- The panel over Qt: the same dialog code and template as on Windows ------
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
+find_program(LLVM_RC NAMES llvm-rc llvm-rc-14 REQUIRED)
+
+# The resource script compiled as on Windows, then embedded as bytes. llvm-rc
+# does not act on the script's code-page pragma, hence -C 65001; its
+# #include <windows.h> finds ours.
+set(panel_res ${CMAKE_BINARY_DIR}/panel.res)
+set(panel_res_cpp ${CMAKE_BINARY_DIR}/panel_res.cpp)
+add_custom_command(OUTPUT ${panel_res}
+  COMMAND ${LLVM_RC} -C 65001 -I ${CMAKE_SOURCE_DIR}/platform/qt -I ${CMAKE_SOURCE_DIR}/panel
+          -I ${CMAKE_SOURCE_DIR}/resources -FO ${panel_res} ${CMAKE_SOURCE_DIR}/resources/panel.rc
+  DEPENDS resources/panel.rc resources/panel.ico panel/panel_ids.h platform/qt/windows.h VERBATIM)
+add_custom_command(OUTPUT ${panel_res_cpp}
+  COMMAND ${CMAKE_COMMAND} -DINPUT=${panel_res} -DOUTPUT=${panel_res_cpp} -P ${CMAKE_SOURCE_DIR}/cmake/embed.cmake
+  DEPENDS ${panel_res} cmake/embed.cmake VERBATIM)
+
+add_library(qt_win32 STATIC
+  platform/qt/dialog_manager.cpp platform/qt/dialog_template.cpp platform/qt/resources.cpp ${panel_res_cpp})
+target_include_directories(qt_win32 PUBLIC platform/qt)
+target_link_libraries(qt_win32 PUBLIC Qt6::Widgets)
+
+add_library(panel STATIC panel/panel_dialog.cpp)
+target_include_directories(panel PUBLIC panel)
+target_link_libraries(panel PUBLIC link qt_win32)
+
+# One program per port library, chosen at link time.
+add_executable(kalderon-test platform/qt/main.cpp)
+target_link_libraries(kalderon-test PRIVATE panel port_ppdev)
+add_executable(kalderon-test-sim platform/qt/main.cpp)
+target_link_libraries(kalderon-test-sim PRIVATE panel port_sim)
