@@ -56,3 +56,27 @@ add_executable(kalderon-test platform/qt/main.cpp)
 target_link_libraries(kalderon-test PRIVATE panel port_ppdev)
 add_executable(kalderon-test-sim platform/qt/main.cpp)
 target_link_libraries(kalderon-test-sim PRIVATE panel port_sim)
+
+# --- Panel tests, headless -----------------------------------------------------
+find_package(Qt6 REQUIRED COMPONENTS Test)
+add_executable(panel_template_test tests/qt/template_test.cpp)
+target_link_libraries(panel_template_test PRIVATE qt_win32 GTest::gtest_main)
+target_include_directories(panel_template_test PRIVATE panel)
+gtest_discover_tests(panel_template_test PROPERTIES LABELS panel)
+
+# The objects of kalderon-test-sim, without its main.
+add_executable(panel_qt_test tests/qt/panel_test.cpp)
+target_link_libraries(panel_qt_test PRIVATE panel port_sim Qt6::Test GTest::gtest)
+target_compile_definitions(panel_qt_test PRIVATE PANEL_PNG="${CMAKE_BINARY_DIR}/panel.png")
+gtest_discover_tests(panel_qt_test PROPERTIES LABELS panel ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+
+add_test(NAME ppdev_program_refuses_a_missing_port
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/qt/no_port.sh $<TARGET_FILE:kalderon-test>)
+set_tests_properties(ppdev_program_refuses_a_missing_port PROPERTIES LABELS panel)
+
+# --- Installing: the two programs, a desktop entry and the icon ----------------
+include(GNUInstallDirs)
+install(TARGETS kalderon-test kalderon-test-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES resources/kalderon-test.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES resources/panel.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps
+  RENAME kalderon-test.png)

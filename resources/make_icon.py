@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-"""Draws resources/panel.ico: a 32 x 32, 16-colour picture of a chip in a
+"""Draws resources/panel.ico (and panel.png, the same picture for the Linux
+desktop entry): a 32 x 32, 16-colour picture of a chip in a
 dual-in-line package seen from above, on a dark-blue background.
 
 Run it again after changing the picture: python3 resources/make_icon.py
 """
 import os
 import struct
+import zlib
 
 SIZE = 32
 # The standard 16-colour palette; the picture uses a few of them.
@@ -65,7 +67,21 @@ def ico(px):
     return directory + entry + image
 
 
+def png(px):
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    raw = b"".join(b"\0" + b"".join(bytes(PALETTE[c]) for c in row) for row in px)
+    header = struct.pack(">IIBBBBB", SIZE, SIZE, 8, 2, 0, 0, 0)  # 8-bit RGB
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9))
+            + chunk(b"IEND", b""))
+
+
 if __name__ == "__main__":
-    out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "panel.ico")
-    with open(out, "wb") as f:
-        f.write(ico(draw()))
+    here = os.path.dirname(os.path.abspath(__file__))
+    picture = draw()
+    with open(os.path.join(here, "panel.ico"), "wb") as f:
+        f.write(ico(picture))
+    with open(os.path.join(here, "panel.png"), "wb") as f:
+        f.write(png(picture))

@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <vector>
 
 #include "dialog_template.h"
 #include "resources.h"
@@ -37,6 +38,7 @@ struct PanelWindowHandle {
     QDialog* dialog;
     DLGPROC proc;
     std::map<int, QWidget*> controls;
+    std::vector<QWidget*> tabStops;  // template order
 };
 
 struct ModuleHandle {};
@@ -70,6 +72,25 @@ public:
     explicit TemplateDialog(HWND handle) : handle_(handle) {}
 
 protected:
+    // Tab and Shift+Tab go to the next or previous visible, enabled tab stop
+    // in template order, wrapping round, as Win32's dialog manager does: each
+    // radio button with a tab stop is one (Qt would visit only the checked one).
+    bool focusNextPrevChild(bool next) override {
+        const std::vector<QWidget*>& stops = handle_->tabStops;
+        const int count = int(stops.size());
+        int at = -1;
+        for (int i = 0; i < count; ++i)
+            if (stops[i] == focusWidget()) at = i;
+        if (at < 0) at = next ? count - 1 : 0;
+        for (int step = 1; step <= count; ++step) {
+            QWidget* candidate = stops[(at + (next ? step : count - step)) % count];
+            if (candidate->isVisible() && candidate->isEnabled()) {
+                candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+                return true;
+            }
+        }
+        return false;
+    }
     void closeEvent(QCloseEvent* event) override {
         event->ignore();  // the dialog procedure decides, through EndDialog
         handle_->proc(handle_, WM_CLOSE, 0, 0);
@@ -173,7 +194,7 @@ INT_PTR DialogBoxParamW(HINSTANCE, LPCWSTR templateName, HWND owner, DLGPROC pro
     if (resource.data == nullptr || !ParseDialogTemplate(resource.data, resource.size, &tmpl)) return -1;
     EnsureApplication();
 
-    PanelWindowHandle handle = {nullptr, proc, {}};
+    PanelWindowHandle handle = {nullptr, proc, {}, {}};
     TemplateDialog dialog(&handle);
     handle.dialog = &dialog;
     if (owner != nullptr) dialog.setParent(owner->dialog, Qt::Dialog);
@@ -186,7 +207,6 @@ INT_PTR DialogBoxParamW(HINSTANCE, LPCWSTR templateName, HWND owner, DLGPROC pro
     dialog.setFont(font);
     const DialogUnits units = UnitsOf(font);
 
-    QWidget* previousTabStop = nullptr;
     for (const DialogItem& item : tmpl.items) {
         QWidget* control = item.cls == u"Button"   ? CreateButton(item, &dialog, &handle)
                            : item.cls == u"Static" ? CreateStatic(item, &dialog)
@@ -196,11 +216,7 @@ INT_PTR DialogBoxParamW(HINSTANCE, LPCWSTR templateName, HWND owner, DLGPROC pro
         control->setVisible(item.style & WS_VISIBLE);
         control->setEnabled(!(item.style & WS_DISABLED));
         handle.controls[int(item.id)] = control;
-        // Tab order is template order over the tab stops.
-        if (item.style & WS_TABSTOP) {
-            if (previousTabStop != nullptr) QWidget::setTabOrder(previousTabStop, control);
-            previousTabStop = control;
-        }
+        if (item.style & WS_TABSTOP) handle.tabStops.push_back(control);
     }
     dialog.setFixedSize(units.Map(0, 0, tmpl.cx, tmpl.cy).size());
     if (tmpl.style & DS_CENTER) {
@@ -211,14 +227,15 @@ INT_PTR DialogBoxParamW(HINSTANCE, LPCWSTR templateName, HWND owner, DLGPROC pro
     const INT_PTR focusDefault = proc(&handle, WM_INITDIALOG, 0, param);
     if (focusDefault) {
         // The first visible, enabled tab stop, in template order.
-        for (const DialogItem& item : tmpl.items) {
-            QWidget* control = handle.controls[int(item.id)];
-            if ((item.style & WS_TABSTOP) && control->isVisibleTo(&dialog) && control->isEnabled()) {
+        for (QWidget* control : handle.tabStops) {
+            if (control->isVisibleTo(&dialog) && control->isEnabled()) {
                 control->setFocus(Qt::OtherFocusReason);
                 break;
             }
         }
     }
+    dialog.show();
+    dialog.activateWindow();
     return dialog.exec();
 }
 

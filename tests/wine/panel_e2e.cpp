@@ -336,6 +336,21 @@ TEST_F(PanelTest, StartsWithTheFocusOnExitAndNoDefaultButton) {
     EXPECT_TRUE(Trace(panel).empty()) << "no port is touched at start";
 }
 
+TEST_F(PanelTest, TabVisitsTheTabStopsInTemplateOrder) {
+    std::vector<int> expected;
+    for (int i = 0; i < 8; ++i) expected.push_back(IDC_BIT0 + i);
+    for (int id : {IDC_SEL_CONTROL, IDC_SEL_DATA, IDC_SEL_ADDR_HIGH, IDC_SEL_ADDR_LOW, IDC_WRITE, IDC_STEP_MODE,
+                   IDC_READ, IDC_CHECKBOX1052, IDC_RESET, IDC_ADDR_STEP, IDC_TIMER_TEST, IDCANCEL})
+        expected.push_back(id);
+    std::vector<int> visited;
+    for (size_t i = 0; i < expected.size(); ++i) {
+        Key(panel, VK_TAB);
+        visited.push_back(GetDlgCtrlID(Focus(panel)));
+    }
+    EXPECT_EQ(visited, expected);
+    EXPECT_TRUE(Checked(panel, IDC_SEL_CONTROL)) << "Tab moves the focus, not the selection";
+}
+
 // --- Write ------------------------------------------------------------------
 
 struct WriteCase {
