@@ -80,3 +80,11 @@ install(TARGETS kalderon-test kalderon-test-sim RUNTIME DESTINATION ${CMAKE_INST
 install(FILES resources/kalderon-test.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/panel.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps
   RENAME kalderon-test.png)
+
+# --- ppdev against the real kernel drivers, under qemu ---------------------------
+add_executable(ppdev_guest_test tests/qemu/guest_test.cpp)
+target_link_libraries(ppdev_guest_test PRIVATE link port_ppdev)
+target_link_options(ppdev_guest_test PRIVATE -static)
+add_test(NAME ppdev_under_qemu
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/qemu/run.sh ${CMAKE_BINARY_DIR}/qemu $<TARGET_FILE:ppdev_guest_test>)
+set_tests_properties(ppdev_under_qemu PROPERTIES LABELS qemu TIMEOUT 300 SKIP_RETURN_CODE 77)

@@ -1,0 +1,127 @@
+#!/usr/bin/env python3
+"""Checks one qemu run of the guest test: the console's results and qemu's
+trace of every guest access to the parallel port (0x378-0x37A).
+
+Usage: check.py CONSOLE_LOG PORTS_LOG
+"""
+import re
+import sys
+
+BASE = 0x378
+DATA, STATUS, CONTROL = 0x378, 0x379, 0x37A
+TIMER_POLL_LIMIT = 100000
+CLAIM_CONTROL = 0x0C  # what the kernel's claim leaves in the control register
+ANY = None            # a status read whose value the board decides
+
+failures = []
+
+
+def check(condition, what):
+    print(("ok    " if condition else "FAIL  ") + what)
+    if not condition:
+        failures.append(what)
+
+
+def read_trace(path):
+    pattern = re.compile(r"parallel_ioport_(read|write) \S+ \[\S+\] addr 0x([0-9a-f]+) val 0x([0-9a-f]+)")
+    accesses = []
+    with open(path) as f:
+        for line in f:
+            m = pattern.search(line)
+            if m:
+                accesses.append(("R" if m.group(1) == "read" else "W", BASE + int(m.group(2), 16), int(m.group(3), 16)))
+    return accesses
+
+
+def cycle(code, data):
+    return [("W", DATA, data), ("W", CONTROL, code), ("W", CONTROL, code | 1), ("W", CONTROL, code)]
+
+
+def expected_sequence():
+    """What the guest's sequence run must put on the wire, access for access."""
+    e = cycle(0, 0x11) + cycle(2, 0x22) + cycle(4, 0x44) + cycle(6, 0x5A)
+    e += [("W", CONTROL, 0x00), ("R", STATUS, ANY), ("W", CONTROL, 0x02), ("R", STATUS, ANY)]
+    e += cycle(2, 0xC0) + cycle(0, 0xFF) + cycle(6, 0x00) + cycle(4, 0x00)
+    for step in range(1, 257):
+        e += cycle(4, step & 0xFF)
+    e += cycle(6, 0x01)  # the 256th step carries
+    return e
+
+
+def matches(trace, at, expected):
+    if at + len(expected) > len(trace):
+        return False
+    for (kind, port, value), (k, p, v) in zip(expected, trace[at:at + len(expected)]):
+        if kind != k or port != p or (value is not ANY and value != v):
+            return False
+    return True
+
+
+def fmt(a):
+    return "%s %03X %02X" % a
+
+
+def section(console, name):
+    m = re.search(r"== %s\n(.*?)(?=\n== |\Z)" % name, console, re.S)
+    return m.group(1) if m else ""
+
+
+def main(console_path, trace_path):
+    console = open(console_path, errors="replace").read()
+    trace = read_trace(trace_path)
+    check("== DONE" in console, "the guest ran every check to the end")
+
+    # --- The operations, access for access ------------------------------------
+    expected = expected_sequence()
+    starts = [i for i in range(len(trace)) if matches(trace, i, expected)]
+    check(len(starts) == 1, "the sequence run's %d accesses appear once, contiguous and in order" % len(expected))
+    if len(starts) == 1:
+        start = starts[0]
+        claim = start
+        while claim > 0 and trace[claim - 1] == ("W", CONTROL, CLAIM_CONTROL):
+            claim -= 1
+        check(start - claim >= 1, "the claim wrote 0x%02X to the control register just before (%d writes)"
+              % (CLAIM_CONTROL, start - claim))
+        low, high = trace[start + 17][2], trace[start + 19][2]
+        byte = (high & 0xF0) | ((low & 0xF0) >> 4)
+        check(("READ 0x%02X" % byte) in section(console, "SEQUENCE"),
+              "ReadDataByte returned 0x%02X, from status reads 0x%02X then 0x%02X" % (byte, low, high))
+        print("      a full WriteRegister(REG_ADDR_HIGH, 0x5A) on the wire: "
+              + ", ".join(fmt(a) for a in trace[start + 12:start + 16]))
+
+    # --- The timer: exactly the limit of status reads, nothing else -------------
+    pulses = [i for i in range(len(trace) - 1)
+              if trace[i] == ("W", CONTROL, 0x08) and trace[i + 1] == ("W", CONTROL, 0x00)]
+    timed = []
+    for i in pulses:
+        n = 0
+        while i + 2 + n < len(trace) and trace[i + 2 + n][:2] == ("R", STATUS):
+            n += 1
+        timed.append(n)
+    check(TIMER_POLL_LIMIT in timed, "MeasureTimer pulsed 0x08, 0x00, then made exactly %d status reads "
+          "(qemu's idle status has bit 3 set: the line never clears)" % TIMER_POLL_LIMIT)
+    check("TIMER 99999" in section(console, "TIMER"), "MeasureTimer returned 99999")
+    check("STRACE status_reads=100000 other_in_loop=0" in section(console, "TIMER"),
+          "strace: 100000 PPRSTATUS ioctls, and no other system call between the first and the last")
+
+    # --- Refusals ---------------------------------------------------------------
+    refusals = [("ENOENT", "No such file or directory", "modules parport_pc and ppdev"),
+                ("EACCES", "Permission denied", "group lp"),
+                ("ENXIO", "No such device or address", "in use")]
+    for name, reason, fix in refusals:
+        text = section(console, name)
+        m = re.search(r"REFUSAL status=(-?\d+) ms=(\d+)", text)
+        check("/dev/parport0" in text and reason in text and fix in text,
+              "%s: the message names the device, the reason (%s) and the fix" % (name, reason))
+        check(m is not None and m.group(1) == "1", "%s: exit status 1" % name)
+        check(m is not None and int(m.group(2)) < 500, "%s: refused in %s ms" % (name, m.group(2) if m else "?"))
+
+    if failures:
+        print("%d check(s) failed" % len(failures))
+        return 1
+    print("all checks passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1], sys.argv[2]))

@@ -1,0 +1,73 @@
+// Runs inside a qemu guest on the real parport, parport_pc and ppdev drivers:
+// the link's operations through ports/ppdev, for the host to compare with
+// qemu's record of every guest access to the port.
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+#include "board_ops.h"
+#include "port_start.h"
+
+// Step mode stays off in the guest: nothing pauses.
+void StepNotifier(const wchar_t*) {}
+
+// Each operation once, with the values the host expects to see on the wire.
+static void RunSequence() {
+    WriteRegister(REG_DATA, 0x11);
+    WriteRegister(REG_CONTROL, 0x22);
+    WriteRegister(REG_ADDR_LOW, 0x44);
+    WriteRegister(REG_ADDR_HIGH, 0x5A);
+    printf("READ 0x%02X\n", ReadDataByte());
+    ResetBoard();
+    for (int i = 0; i < 256; ++i) StepAddress();  // the last one carries
+}
+
+static long ElapsedMs(const timespec& from) {
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return (now.tv_sec - from.tv_sec) * 1000 + (now.tv_nsec - from.tv_nsec) / 1000000;
+}
+
+// The program's start-up as a child, optionally as an unprivileged user:
+// it must refuse with status 1, quickly.
+static int Refuse(const char* uid) {
+    timespec start;
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (uid != nullptr) {
+            const gid_t id = gid_t(atoi(uid));
+            if (setgroups(0, nullptr) != 0 || setgid(id) != 0 || setuid(id) != 0) _exit(99);
+        }
+        PortStart();
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    printf("REFUSAL status=%d ms=%ld\n", WIFEXITED(status) ? WEXITSTATUS(status) : -1, ElapsedMs(start));
+    return 0;
+}
+
+int main(int argc, char** argv) {
+    setvbuf(stdout, nullptr, _IONBF, 0);
+    const char* mode = argc > 1 ? argv[1] : "";
+    if (strcmp(mode, "refuse") == 0) return Refuse(argc > 2 ? argv[2] : nullptr);
+    PortStart();
+    if (strcmp(mode, "sequence") == 0) {
+        RunSequence();
+    } else if (strcmp(mode, "timer") == 0) {
+        printf("TIMER %u\n", MeasureTimer());
+    } else if (strcmp(mode, "hold") == 0) {
+        printf("HOLDING\n");
+        sleep(60);
+    } else {
+        fprintf(stderr, "usage: guest_test sequence|timer|hold|refuse [uid]\n");
+        return 2;
+    }
+    return 0;
+}
