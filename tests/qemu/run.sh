@@ -12,7 +12,7 @@ cache=${XDG_CACHE_HOME:-$HOME/.cache}/kalderon-test/kernel
 skip() { echo "SKIPPED: $1"; exit 77; }
 
 command -v qemu-system-x86_64 >/dev/null || skip "qemu-system-x86_64 is not installed (package qemu-system-x86)"
-[ -x /bin/busybox ] && file -L /bin/busybox | grep -q 'statically linked' ||
+[ -x /bin/busybox ] && ldd /bin/busybox 2>&1 | grep -q 'not a dynamic' ||
   skip "a static /bin/busybox is needed for the guest (package busybox-static)"
 
 # --- The kernel: the current Debian 12 amd64 image, as an uncompressed vmlinux
