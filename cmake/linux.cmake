@@ -65,8 +65,12 @@ target_include_directories(panel_template_test PRIVATE panel)
 gtest_discover_tests(panel_template_test PROPERTIES LABELS panel)
 
 # The objects of kalderon-test-sim, without its main.
+add_library(panel_driver STATIC tests/qt/panel_driver.cpp)
+target_include_directories(panel_driver PUBLIC tests/qt)
+target_link_libraries(panel_driver PUBLIC panel port_sim Qt6::Test GTest::gtest)
+
 add_executable(panel_qt_test tests/qt/panel_test.cpp)
-target_link_libraries(panel_qt_test PRIVATE panel port_sim Qt6::Test GTest::gtest)
+target_link_libraries(panel_qt_test PRIVATE panel_driver)
 target_compile_definitions(panel_qt_test PRIVATE PANEL_PNG="${CMAKE_BINARY_DIR}/panel.png")
 gtest_discover_tests(panel_qt_test PROPERTIES LABELS panel ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 

@@ -20,133 +20,11 @@
 
 #include "board_ops.h"
 #include "panel_dialog.h"
+#include "panel_driver.h"
 #include "panel_ids.h"
 #include "sim_board.h"
 
 namespace {
-
-const std::vector<QString> CYCLE_PAUSES = {QStringLiteral("Данные на шине"),
-                                           QStringLiteral("Адрес регистра выставлен"),
-                                           QStringLiteral("Строб записи выставлен"),
-                                           QStringLiteral("Строб записи снят")};
-
-QWidget* Panel() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->windowTitle() == QStringLiteral("KALDERON TEST")) return w;
-    return nullptr;
-}
-
-QWidget* Control(int id) {
-    QWidget* panel = Panel();
-    if (panel == nullptr) return nullptr;
-    for (QWidget* w : panel->findChildren<QWidget*>())
-        if (w->property("controlId").toInt() == id) return w;
-    return nullptr;
-}
-
-bool Checked(int id) {
-    auto* b = qobject_cast<QAbstractButton*>(Control(id));
-    return b != nullptr && b->isChecked();
-}
-
-// A left click at the middle of a control, delivered to its window as the
-// window system would deliver it.
-void ClickAt(QWidget* control) {
-    QWidget* window = control->window();
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                      control->mapTo(window, control->rect().center()));
-}
-
-void Click(int id) { ClickAt(Control(id)); }
-
-void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(Panel()->windowHandle(), key, modifiers);
-}
-
-// --- Traces from the simulated board -----------------------------------------
-
-std::string g_tracePath;
-
-std::vector<std::string> Trace() {
-    std::vector<std::string> lines;
-    std::ifstream in(g_tracePath);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-std::vector<std::string> Cycle(int code, int data) {
-    char d[16], c[16], s[16];
-    snprintf(d, sizeof d, "W 378 %02X", data);
-    snprintf(c, sizeof c, "W 37A %02X", code);
-    snprintf(s, sizeof s, "W 37A %02X", code | 1);
-    return {d, c, s, c};
-}
-
-std::vector<std::string> Since(const std::vector<std::string>& trace, size_t from) {
-    return std::vector<std::string>(trace.begin() + std::min(from, trace.size()), trace.end());
-}
-
-// --- Message boxes -------------------------------------------------------------
-
-struct Box {
-    QString text;
-    QString title;
-    bool panelBlocked;  // the box is the modal window, and a click on the panel did nothing
-    size_t traceLines;  // port accesses when it was up
-};
-
-// Answers every message box as it comes up: notes what it showed, proves the
-// panel blocked, and clicks its OK button.
-struct BoxAnswerer {
-    std::vector<Box> boxes;
-    QTimer timer;
-    bool probePanel = false;
-
-    BoxAnswerer() {
-        timer.setInterval(2);
-        QObject::connect(&timer, &QTimer::timeout, [this] { Answer(); });
-        timer.start();
-    }
-    void Answer() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || !box->isVisible() || box->windowHandle() == nullptr) return;
-        timer.stop();
-        bool blocked = QGuiApplication::modalWindow() == box->windowHandle();
-        if (probePanel) {
-            // A click on an input box while the box is up must change nothing.
-            const bool before = Checked(IDC_BIT0 + 2);
-            ClickAt(Control(IDC_BIT0 + 2));
-            blocked = blocked && Checked(IDC_BIT0 + 2) == before;
-        }
-        boxes.push_back({box->text(), box->windowTitle(), blocked, Trace().size()});
-        ClickAt(box->button(QMessageBox::Ok));
-        timer.start();
-    }
-};
-
-// --- Running the panel ---------------------------------------------------------
-
-// Runs the panel modally as the entry does and plays `script` inside its
-// loop; the script ends by closing the panel. Returns DialogBoxParamW's result.
-INT_PTR RunPanel(const std::function<void()>& script) {
-    bool played = false;
-    QTimer::singleShot(0, [&] {
-        // As an operator would, wait for the window to be up and active.
-        if (Panel() == nullptr || !QTest::qWaitForWindowActive(Panel()->windowHandle()))
-            ADD_FAILURE() << "the panel did not become active";
-        script();
-        played = true;
-        if (Panel() != nullptr) {
-            ADD_FAILURE() << "the script left the panel open";
-            Key(Qt::Key_Escape);
-        }
-    });
-    PanelSession.instance = GetModuleHandleW(nullptr);
-    const INT_PTR result =
-        DialogBoxParamW(PanelSession.instance, MAKEINTRESOURCEW(IDD_PANEL), nullptr, PanelDialogProc, 0);
-    EXPECT_TRUE(played);
-    return result;
-}
 
 class PanelTest : public ::testing::Test {
 protected:
@@ -155,15 +33,9 @@ protected:
         SimBoardReset();
         StepMode = 0;
         AddressCounter = {0, 0};
-        char path[] = "/tmp/kalderon-qt-trace-XXXXXX";
-        close(mkstemp(path));
-        g_tracePath = path;
-        SimBoardTraceTo(path);
+        StartTrace();
     }
-    void TearDown() override {
-        SimBoardTraceTo(nullptr);
-        remove(g_tracePath.c_str());
-    }
+    void TearDown() override { StopTrace(); }
     static void Check(const std::vector<int>& ids) {
         for (int id : ids) Click(id);
     }
@@ -186,7 +58,9 @@ TEST_F(PanelTest, OpensCentredFixedWithTheFocusOnExit) {
                   EXPECT_EQ(QApplication::focusWidget(), Control(IDCANCEL));
                   EXPECT_TRUE(Checked(IDC_SEL_CONTROL));
                   for (int id = IDC_BIT0; id <= IDC_READ_BIT7; ++id) {
-                      if (id != IDC_SEL_CONTROL) EXPECT_FALSE(Checked(id)) << id;
+                      if (id != IDC_SEL_CONTROL) {
+                          EXPECT_FALSE(Checked(id)) << id;
+                      }
                   }
                   EXPECT_FALSE(Control(IDC_SPARE1)->isVisible());
                   EXPECT_FALSE(Control(IDC_SPARE2)->isVisible());

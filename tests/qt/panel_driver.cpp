@@ -1,0 +1,145 @@
+#include "panel_driver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "panel_dialog.h"
+#include "panel_ids.h"
+#include "sim_board.h"
+
+const std::vector<QString> CYCLE_PAUSES = {QStringLiteral("Данные на шине"),
+                                           QStringLiteral("Адрес регистра выставлен"),
+                                           QStringLiteral("Строб записи выставлен"),
+                                           QStringLiteral("Строб записи снят")};
+
+QWidget* Panel() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == QStringLiteral("KALDERON TEST")) return w;
+    return nullptr;
+}
+
+QWidget* Control(int id) {
+    QWidget* panel = Panel();
+    if (panel == nullptr) return nullptr;
+    for (QWidget* w : panel->findChildren<QWidget*>())
+        if (w->property("controlId").toInt() == id) return w;
+    return nullptr;
+}
+
+int ControlId(QWidget* w) { return w != nullptr ? w->property("controlId").toInt() : 0; }
+
+bool Checked(int id) {
+    auto* b = qobject_cast<QAbstractButton*>(Control(id));
+    return b != nullptr && b->isChecked();
+}
+
+void ClickAt(QWidget* control) {
+    QWidget* window = control->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      control->mapTo(window, control->rect().center()));
+}
+
+void Click(int id) { ClickAt(Control(id)); }
+
+void Key(Qt::Key key, Qt::KeyboardModifiers modifiers) { QTest::keyClick(Panel()->windowHandle(), key, modifiers); }
+
+// --- Trace -----------------------------------------------------------------------
+
+static std::string g_tracePath;
+
+void StartTrace() {
+    char path[] = "/tmp/kalderon-qt-trace-XXXXXX";
+    close(mkstemp(path));
+    g_tracePath = path;
+    SimBoardTraceTo(path);
+}
+
+void StopTrace() {
+    SimBoardTraceTo(nullptr);
+    remove(g_tracePath.c_str());
+}
+
+std::vector<std::string> Trace() {
+    std::vector<std::string> lines;
+    std::ifstream in(g_tracePath);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> Cycle(int code, int data) {
+    char d[16], c[16], s[16];
+    snprintf(d, sizeof d, "W 378 %02X", data);
+    snprintf(c, sizeof c, "W 37A %02X", code);
+    snprintf(s, sizeof s, "W 37A %02X", code | 1);
+    return {d, c, s, c};
+}
+
+std::vector<std::string> Since(const std::vector<std::string>& trace, size_t from) {
+    return std::vector<std::string>(trace.begin() + std::min(from, trace.size()), trace.end());
+}
+
+// --- Message boxes -------------------------------------------------------------------
+
+// Answers a box once it is shown and its own loop runs, so nothing polls.
+struct BoxAnswerer::Filter : QObject {
+    BoxAnswerer* owner;
+    explicit Filter(BoxAnswerer* o) : owner(o) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (box != nullptr && event->type() == QEvent::Show)
+            QTimer::singleShot(0, box, [this, box] { Answer(box); });
+        return false;
+    }
+
+    void Answer(QMessageBox* box) {
+        bool blocked = QGuiApplication::modalWindow() == box->windowHandle();
+        if (owner->probePanel) {
+            const bool before = Checked(IDC_BIT0 + 2);
+            ClickAt(Control(IDC_BIT0 + 2));
+            blocked = blocked && Checked(IDC_BIT0 + 2) == before;
+        }
+        const size_t lines = owner->traceLines ? owner->traceLines() : Trace().size();
+        owner->boxes.push_back({box->text(), box->windowTitle(), blocked, lines});
+        ClickAt(box->button(QMessageBox::Ok));
+    }
+};
+
+BoxAnswerer::BoxAnswerer() : filter_(new Filter(this)) { qApp->installEventFilter(filter_); }
+
+BoxAnswerer::~BoxAnswerer() {
+    qApp->removeEventFilter(filter_);
+    delete filter_;
+}
+
+// --- Running the panel -------------------------------------------------------------------
+
+INT_PTR RunPanel(const std::function<void()>& script) {
+    bool played = false;
+    QTimer::singleShot(0, [&] {
+        // As an operator would, wait for the window to be up and active.
+        if (Panel() == nullptr || !QTest::qWaitForWindowActive(Panel()->windowHandle()))
+            ADD_FAILURE() << "the panel did not become active";
+        script();
+        played = true;
+        if (Panel() != nullptr) {
+            ADD_FAILURE() << "the script left the panel open";
+            Key(Qt::Key_Escape);
+        }
+    });
+    PanelSession.instance = GetModuleHandleW(nullptr);
+    const INT_PTR result =
+        DialogBoxParamW(PanelSession.instance, MAKEINTRESOURCEW(IDD_PANEL), nullptr, PanelDialogProc, 0);
+    EXPECT_TRUE(played);
+    return result;
+}
