@@ -92,3 +92,8 @@ target_link_options(ppdev_guest_test PRIVATE -static)
 add_test(NAME ppdev_under_qemu
   COMMAND ${CMAKE_SOURCE_DIR}/tests/qemu/run.sh ${CMAKE_BINARY_DIR}/qemu $<TARGET_FILE:ppdev_guest_test>)
 set_tests_properties(ppdev_under_qemu PROPERTIES LABELS qemu TIMEOUT 300 SKIP_RETURN_CODE 77)
+
+add_executable(panel_random_run tests/qt/random_run.cpp)
+target_link_libraries(panel_random_run PRIVATE panel_driver)
+add_test(NAME panel_random_run COMMAND panel_random_run)
+set_tests_properties(panel_random_run PROPERTIES LABELS panel ENVIRONMENT QT_QPA_PLATFORM=offscreen TIMEOUT 120)

@@ -319,6 +319,9 @@ int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
     // The panel is blocked while the box is up, as an owner is disabled.
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+    // As on Windows, the owner is active again once its box is gone, so the
+    // keyboard goes back to where it was.
+    if (owner != nullptr) owner->dialog->activateWindow();
     return IDOK;
 }
 
