@@ -306,7 +306,10 @@ HICON LoadIconW(HINSTANCE, LPCWSTR name) {
     const QImage picture = QImage::fromData(file, "ICO");
     if (picture.isNull()) return nullptr;
     // Held until the process ends, as a loaded icon is.
-    return new IconHandle{QIcon(QPixmap::fromImage(picture))};
+    static std::map<uint16_t, IconHandle> loaded;
+    IconHandle& icon = loaded[id];
+    icon.icon = QIcon(QPixmap::fromImage(picture));
+    return &icon;
 }
 
 int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
