@@ -64,12 +64,12 @@ target_link_libraries(kalderon-test-sim PRIVATE panel port_sim)
 find_package(Qt6 REQUIRED COMPONENTS Test)
 add_executable(panel_template_test tests/qt/template_test.cpp)
 target_link_libraries(panel_template_test PRIVATE qt_win32 GTest::gtest_main)
-target_include_directories(panel_template_test PRIVATE panel)
+target_include_directories(panel_template_test PRIVATE panel tests/support)
 gtest_discover_tests(panel_template_test PROPERTIES LABELS panel)
 
 # The objects of kalderon-test-sim, without its main.
 add_library(panel_driver STATIC tests/qt/panel_driver.cpp)
-target_include_directories(panel_driver PUBLIC tests/qt)
+target_include_directories(panel_driver PUBLIC tests/qt tests/support)
 target_link_libraries(panel_driver PUBLIC panel port_sim Qt6::Test GTest::gtest)
 
 add_executable(panel_qt_test tests/qt/panel_test.cpp)

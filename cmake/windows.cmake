@@ -29,7 +29,7 @@ set_target_properties(closed_driver PROPERTIES OUTPUT_NAME inpout32 PREFIX ""
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/closed-driver)
 
 add_executable(panel_e2e tests/wine/panel_e2e.cpp)
-target_include_directories(panel_e2e PRIVATE panel)
+target_include_directories(panel_e2e PRIVATE panel tests/support)
 target_link_libraries(panel_e2e PRIVATE gtest)
 target_link_options(panel_e2e PRIVATE -municode -static -static-libgcc -static-libstdc++)
 

@@ -76,14 +76,6 @@ std::vector<std::string> Trace() {
     return lines;
 }
 
-std::vector<std::string> Cycle(int code, int data) {
-    char d[16], c[16], s[16];
-    snprintf(d, sizeof d, "W 378 %02X", data);
-    snprintf(c, sizeof c, "W 37A %02X", code);
-    snprintf(s, sizeof s, "W 37A %02X", code | 1);
-    return {d, c, s, c};
-}
-
 std::vector<std::string> Since(const std::vector<std::string>& trace, size_t from) {
     return std::vector<std::string>(trace.begin() + std::min(from, trace.size()), trace.end());
 }

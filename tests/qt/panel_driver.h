@@ -29,7 +29,6 @@ void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void StartTrace();
 void StopTrace();
 std::vector<std::string> Trace();
-std::vector<std::string> Cycle(int code, int data);
 std::vector<std::string> Since(const std::vector<std::string>& trace, size_t from);
 
 struct Box {

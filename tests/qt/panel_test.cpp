@@ -21,6 +21,7 @@
 #include "board_ops.h"
 #include "panel_dialog.h"
 #include "panel_driver.h"
+#include "panel_cases.h"
 #include "panel_ids.h"
 #include "sim_board.h"
 
@@ -74,17 +75,12 @@ TEST_F(PanelTest, OpensCentredFixedWithTheFocusOnExit) {
 
 TEST_F(PanelTest, TabVisitsTheTabStopsInTemplateOrder) {
     RunPanel([] {
-        std::vector<int> expected;
-        for (int i = 0; i < 8; ++i) expected.push_back(IDC_BIT0 + i);
-        for (int id : {IDC_SEL_CONTROL, IDC_SEL_DATA, IDC_SEL_ADDR_HIGH, IDC_SEL_ADDR_LOW, IDC_WRITE, IDC_STEP_MODE,
-                       IDC_READ, IDC_CHECKBOX1052, IDC_RESET, IDC_ADDR_STEP, IDC_TIMER_TEST, IDCANCEL})
-            expected.push_back(id);
         std::vector<int> visited;
-        for (size_t i = 0; i < expected.size(); ++i) {
+        for (size_t i = 0; i < TAB_ORDER_FROM_EXIT.size(); ++i) {
             Key(Qt::Key_Tab);
-            visited.push_back(QApplication::focusWidget()->property("controlId").toInt());
+            visited.push_back(ControlId(QApplication::focusWidget()));
         }
-        EXPECT_EQ(visited, expected);
+        EXPECT_EQ(visited, TAB_ORDER_FROM_EXIT);
         EXPECT_TRUE(Checked(IDC_SEL_CONTROL)) << "Tab moves the focus, not the selection";
         Key(Qt::Key_Tab, Qt::ShiftModifier);
         EXPECT_EQ(QApplication::focusWidget(), Control(IDC_TIMER_TEST)) << "backwards past the hidden spare";
@@ -109,30 +105,16 @@ TEST_F(PanelTest, RadioButtonsAreOneGroupAndArrowsMoveTheSelection) {
 
 // --- Write ------------------------------------------------------------------------
 
-struct WriteCase {
-    const char* name;
-    std::vector<int> clicks;
-    int code;
-    int data;
-};
-
 TEST_F(PanelTest, WriteSendsTheCheckedBitsToTheSelectedRegister) {
     RunPanel([] {
-        const WriteCase cases[] = {
-            {"nothing checked, control preselected", {}, 2, 0x00},
-            {"A16 and DE to address low", {IDC_BIT0, IDC_BIT7, IDC_SEL_ADDR_LOW}, 4, 0x81},
-            {"VPP and CS to control", {IDC_BIT0, IDC_BIT7, IDC_BIT0 + 3, IDC_BIT0 + 4, IDC_SEL_CONTROL}, 2, 0x18},
-            {"same bits to data", {IDC_SEL_DATA}, 0, 0x18},
-            {"same bits to address high", {IDC_SEL_ADDR_HIGH}, 6, 0x18},
-        };
         size_t before = 0;
-        for (const WriteCase& c : cases) {
+        for (const WriteCase& c : WRITE_CASES) {
             SCOPED_TRACE(c.name);
             Check(c.clicks);
             EXPECT_EQ(Trace().size(), before) << "clicking boxes touches no port";
             Click(IDC_WRITE);
             const std::vector<std::string> trace = Trace();
-            EXPECT_EQ(Since(trace, before), Cycle(c.code, c.data));
+            EXPECT_EQ(Since(trace, before), CycleLines(c.code, c.data));
             before = trace.size();
         }
         EXPECT_EQ(SimBoardRegister(REG_ADDR_HIGH), 0x18);
@@ -156,7 +138,7 @@ TEST_F(PanelTest, StepModeShowsFourBlockingBoxesWithEachPhaseOnThePort) {
         EXPECT_TRUE(answerer.boxes[i].panelBlocked);
         EXPECT_EQ(answerer.boxes[i].traceLines, i + 1) << "the phase is on the port before its box";
     }
-    EXPECT_EQ(Trace(), Cycle(6, 0x5A));
+    EXPECT_EQ(Trace(), CycleLines(6, 0x5A));
     EXPECT_FALSE(Checked(IDC_BIT0 + 2)) << "clicks on the blocked panel were lost";
 }
 
@@ -178,11 +160,9 @@ TEST_F(PanelTest, ResetPausesOnlyAfterAWriteOrReadSampledStepMode) {
     });
     ASSERT_EQ(answerer.boxes.size(), boxesBeforeLastReset + 16 + 4);
     for (size_t i = 0; i < 20; ++i) EXPECT_EQ(answerer.boxes[boxesBeforeLastReset + i].text, CYCLE_PAUSES[i % 4]);
-    std::vector<std::string> expected;
-    for (auto [code, data] : {std::pair{2, 0xC0}, {0, 0xFF}, {6, 0x00}, {4, 0x00}, {4, 0x01}}) {
-        auto cycle = Cycle(code, data);
-        expected.insert(expected.end(), cycle.begin(), cycle.end());
-    }
+    std::vector<std::string> expected = CyclesLines(RESET_WRITES);
+    const std::vector<std::string> step = CycleLines(4, 0x01);
+    expected.insert(expected.end(), step.begin(), step.end());
     const std::vector<std::string> trace = Trace();
     EXPECT_EQ(Since(trace, trace.size() - 20), expected);
 }
@@ -192,16 +172,14 @@ TEST_F(PanelTest, ResetPausesOnlyAfterAWriteOrReadSampledStepMode) {
 TEST_F(PanelTest, ReadShowsTheByteTheBoardPresentsBitByBit) {
     BoxAnswerer answerer;
     RunPanel([] {
-        // Address 0x00005A of the simulated chip holds 0x5A; CS and OE start asserted.
-        Check({IDC_SEL_ADDR_LOW, IDC_BIT0 + 1, IDC_BIT0 + 3, IDC_BIT0 + 4, IDC_BIT0 + 6});
+        Check(PRESENT_0X5A_CLICKS);  // CS and OE start asserted
         Click(IDC_WRITE);
         Check({IDC_READ_BIT0, IDC_READ_BIT0 + 2});  // stale marks the next Read overwrites
         Click(IDC_STEP_MODE);
         Click(IDC_READ);
         for (int i = 0; i < 8; ++i) EXPECT_EQ(Checked(IDC_READ_BIT0 + i), ((0x5A >> i) & 1) != 0) << "D" << i;
         const std::vector<std::string> trace = Trace();
-        EXPECT_EQ(Since(trace, trace.size() - 4),
-                  (std::vector<std::string>{"W 37A 00", "R 379 A7", "W 37A 02", "R 379 57"}));
+        EXPECT_EQ(Since(trace, trace.size() - 4), READ_0X5A_LINES);
         Key(Qt::Key_Escape);
     });
     EXPECT_TRUE(answerer.boxes.empty()) << "Read never pauses";

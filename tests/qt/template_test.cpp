@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "dialog_template.h"
+#include "panel_cases.h"
 #include "panel_ids.h"
 #include "resources.h"
 #include "windows.h"
@@ -14,7 +15,7 @@ struct ItemCase {
     const char16_t* cls;
     uint32_t style;  // beyond WS_CHILD | WS_VISIBLE
     int x, y, cx, cy;
-    const char16_t* text;
+    std::u16string text;
     uint32_t exStyle = 0;
 };
 
@@ -22,10 +23,10 @@ constexpr uint32_t TAB = WS_TABSTOP;
 constexpr uint32_t CHILD = WS_CHILD | WS_VISIBLE;
 
 std::vector<ItemCase> ExpectedItems() {
-    const char16_t* bits[] = {u"A16", u"A17", u"---", u"VPP", u"CS", u"PGM", u"OE", u"DE"};
-    const char16_t* d[] = {u"D0", u"D1", u"D2", u"D3", u"D4", u"D5", u"D6", u"D7"};
-    const char16_t* high[] = {u"A8", u"A9", u"A10", u"A11", u"A12", u"A13", u"A14", u"A15"};
-    const char16_t* low[] = {u"A0", u"A1", u"A2", u"A3", u"A4", u"A5", u"A6", u"A7"};
+    const std::vector<std::u16string>& bits = INPUT_TEXTS;
+    const std::vector<std::u16string>& d = DATA_TEXTS;
+    const std::vector<std::u16string>& high = HIGH_TEXTS;
+    const std::vector<std::u16string>& low = LOW_TEXTS;
     std::vector<ItemCase> items = {
         {1053, u"Static", CHILD | SS_LEFT, 3, 170, 93, 16, u"", WS_EX_CLIENTEDGE},
         {1050, u"Static", CHILD | SS_LEFT, 100, 3, 54, 164, u"", WS_EX_CLIENTEDGE},

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "panel_cases.h"
 #include "panel_ids.h"
 
 namespace {
@@ -238,30 +239,29 @@ protected:
     }
 };
 
-std::vector<std::string> Cycle(int code, int data) {
-    char d[16], c[16], s[16];
-    snprintf(d, sizeof d, "W 378 %02X", data);
-    snprintf(c, sizeof c, "W 37A %02X", code);
-    snprintf(s, sizeof s, "W 37A %02X", code | 1);
-    return {d, c, s, c};
-}
 
 // --- The template as built -------------------------------------------------
 
 struct ControlCase {
     int id;
-    const wchar_t* cls;
-    const wchar_t* text;
+    std::wstring cls;
+    std::wstring text;
     LONG type;  // BS_/SS_ type bits, the low nibble of the style
     bool tabStop;
     bool visible;
 };
 
+// UTF-16 both, as wchar_t is on Windows.
+std::wstring Wide(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
+
 std::vector<ControlCase> AllControls() {
-    const wchar_t* bits[] = {L"A16", L"A17", L"---", L"VPP", L"CS", L"PGM", L"OE", L"DE"};
-    const wchar_t* d[] = {L"D0", L"D1", L"D2", L"D3", L"D4", L"D5", L"D6", L"D7"};
-    const wchar_t* high[] = {L"A8", L"A9", L"A10", L"A11", L"A12", L"A13", L"A14", L"A15"};
-    const wchar_t* low[] = {L"A0", L"A1", L"A2", L"A3", L"A4", L"A5", L"A6", L"A7"};
+    std::vector<std::wstring> bits, d, high, low;
+    for (int i = 0; i < 8; ++i) {
+        bits.push_back(Wide(INPUT_TEXTS[i]));
+        d.push_back(Wide(DATA_TEXTS[i]));
+        high.push_back(Wide(HIGH_TEXTS[i]));
+        low.push_back(Wide(LOW_TEXTS[i]));
+    }
     std::vector<ControlCase> c = {
         {IDC_FRAME_BOTTOM, L"Static", L"", SS_LEFT, false, true},
         {IDC_FRAME_MIDDLE, L"Static", L"", SS_LEFT, false, true},
@@ -337,45 +337,26 @@ TEST_F(PanelTest, StartsWithTheFocusOnExitAndNoDefaultButton) {
 }
 
 TEST_F(PanelTest, TabVisitsTheTabStopsInTemplateOrder) {
-    std::vector<int> expected;
-    for (int i = 0; i < 8; ++i) expected.push_back(IDC_BIT0 + i);
-    for (int id : {IDC_SEL_CONTROL, IDC_SEL_DATA, IDC_SEL_ADDR_HIGH, IDC_SEL_ADDR_LOW, IDC_WRITE, IDC_STEP_MODE,
-                   IDC_READ, IDC_CHECKBOX1052, IDC_RESET, IDC_ADDR_STEP, IDC_TIMER_TEST, IDCANCEL})
-        expected.push_back(id);
     std::vector<int> visited;
-    for (size_t i = 0; i < expected.size(); ++i) {
+    for (size_t i = 0; i < TAB_ORDER_FROM_EXIT.size(); ++i) {
         Key(panel, VK_TAB);
         visited.push_back(GetDlgCtrlID(Focus(panel)));
     }
-    EXPECT_EQ(visited, expected);
+    EXPECT_EQ(visited, TAB_ORDER_FROM_EXIT);
     EXPECT_TRUE(Checked(panel, IDC_SEL_CONTROL)) << "Tab moves the focus, not the selection";
 }
 
 // --- Write ------------------------------------------------------------------
 
-struct WriteCase {
-    const char* name;
-    std::vector<int> clicks;  // input boxes and radio buttons, in order
-    int code;
-    int data;
-};
-
 TEST_F(PanelTest, WriteSendsTheCheckedBitsToTheSelectedRegister) {
-    const WriteCase cases[] = {
-        {"nothing checked, control preselected", {}, 2, 0x00},
-        {"A16 and DE to address low", {IDC_BIT0, IDC_BIT7, IDC_SEL_ADDR_LOW}, 4, 0x81},
-        {"VPP and CS to control", {IDC_BIT0, IDC_BIT7, IDC_BIT0 + 3, IDC_BIT0 + 4, IDC_SEL_CONTROL}, 2, 0x18},
-        {"same bits to data", {IDC_SEL_DATA}, 0, 0x18},
-        {"same bits to address high", {IDC_SEL_ADDR_HIGH}, 6, 0x18},
-    };
     size_t before = 0;
-    for (const WriteCase& c : cases) {
+    for (const WriteCase& c : WRITE_CASES) {
         SCOPED_TRACE(c.name);
         Check(c.clicks);
         EXPECT_EQ(Trace(panel).size(), before) << "clicking boxes touches no port";
         Click(panel, IDC_WRITE);
         const std::vector<std::string> trace = Trace(panel);
-        EXPECT_EQ(std::vector<std::string>(trace.begin() + before, trace.end()), Cycle(c.code, c.data));
+        EXPECT_EQ(std::vector<std::string>(trace.begin() + before, trace.end()), CycleLines(c.code, c.data));
         before = trace.size();
     }
 }
@@ -400,7 +381,7 @@ TEST_F(PanelTest, StepModePausesFourTimesPerWriteWithEachPhaseOnThePort) {
         EXPECT_EQ(boxes[i].traceLines, i + 1) << "the phase is on the port before its box";
     }
     EXPECT_TRUE(IsWindowEnabled(panel.dialog));
-    EXPECT_EQ(Trace(panel), Cycle(6, 0x5A));
+    EXPECT_EQ(Trace(panel), CycleLines(6, 0x5A));
 }
 
 TEST_F(PanelTest, ResetPausesOnlyAfterAWriteOrReadSampledStepMode) {
@@ -413,27 +394,20 @@ TEST_F(PanelTest, ResetPausesOnlyAfterAWriteOrReadSampledStepMode) {
     ASSERT_EQ(boxes.size(), 16u);
     for (size_t i = 0; i < 16; ++i) EXPECT_EQ(boxes[i].text, CYCLE_PAUSES[i % 4]) << i;
     const std::vector<std::string> trace = Trace(panel);
-    std::vector<std::string> reset;
-    for (auto [code, data] : {std::pair{2, 0xC0}, {0, 0xFF}, {6, 0x00}, {4, 0x00}}) {
-        auto cycle = Cycle(code, data);
-        reset.insert(reset.end(), cycle.begin(), cycle.end());
-    }
-    EXPECT_EQ(std::vector<std::string>(trace.end() - 16, trace.end()), reset);
+    EXPECT_EQ(std::vector<std::string>(trace.end() - 16, trace.end()), CyclesLines(RESET_WRITES));
 }
 
 // --- Read, select-all, timer -------------------------------------------------
 
 TEST_F(PanelTest, ReadShowsTheByteTheBoardPresentsBitByBit) {
-    // Address 0x00005A of the simulated chip holds 0x5A; CS and OE start asserted.
-    Check({IDC_SEL_ADDR_LOW, IDC_BIT0 + 1, IDC_BIT0 + 3, IDC_BIT0 + 4, IDC_BIT0 + 6});
+    Check(PRESENT_0X5A_CLICKS);  // CS and OE start asserted
     Click(panel, IDC_WRITE);
     Check({IDC_READ_BIT0, IDC_READ_BIT0 + 2});  // stale marks the next Read overwrites
     Click(panel, IDC_STEP_MODE);
     EXPECT_TRUE(ClickThroughBoxes(panel, IDC_READ, 300).empty()) << "Read never pauses";
     for (int i = 0; i < 8; ++i) EXPECT_EQ(Checked(panel, IDC_READ_BIT0 + i), ((0x5A >> i) & 1) != 0) << "D" << i;
     const std::vector<std::string> trace = Trace(panel);
-    EXPECT_EQ(std::vector<std::string>(trace.end() - 4, trace.end()),
-              (std::vector<std::string>{"W 37A 00", "R 379 A7", "W 37A 02", "R 379 57"}));
+    EXPECT_EQ(std::vector<std::string>(trace.end() - 4, trace.end()), READ_0X5A_LINES);
 }
 
 TEST_F(PanelTest, SelectAllChecksAndUnchecksTheEightInputBits) {
