@@ -1,12 +1,14 @@
 // What both panels, the Windows one under Wine and the Linux one over Qt, are
 // held to: cases and expected port traces as the simulated board writes them
-// ("W 378 5A"). Plain C++, so both test programs share it.
+// ("W 378 5A"). Only Win32 names, so both test programs share it.
 #pragma once
 
 #include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <windows.h>  // IDCANCEL, on Linux the Qt layer's
 
 #include "panel_ids.h"
 
