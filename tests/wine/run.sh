@@ -33,6 +33,10 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1
   wineserver -w
 fi
+# The frame's close box is a Marlett glyph, which Wine draws as a plain "r"
+# unless the font is in the prefix.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+[ -f "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/marlett.ttf "$fonts/" 2>/dev/null || true
 # Without a window manager Wine draws the frames itself; and it must not
 # grab the keyboard focus from other programs' windows.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
