@@ -21,7 +21,7 @@ void WriteRegister(RegisterCode code, uint8_t data) {
 }
 
 uint8_t ReadDataByte() {
-    Out32(LPT_CONTROL, 0x00);
+    Out32(LPT_CONTROL, 0x00);  // CTRL_NIBBLE_HIGH clear: the low nibble
     const uint8_t low = (Inp32(LPT_STATUS) & STATUS_NIBBLE_MASK) >> 4;
     Out32(LPT_CONTROL, CTRL_NIBBLE_HIGH);
     const uint8_t high = Inp32(LPT_STATUS) & STATUS_NIBBLE_MASK;

@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+// Control-port bits 1-2: the register a strobe latches into.
+static constexpr uint8_t CODE_BITS = 0x06;
+
 static uint8_t g_memory[SIM_MEMORY_SIZE];
 static uint8_t g_latches[REG_ADDR_HIGH + 1];  // indexed by register code
 static uint8_t g_dataPort;
@@ -28,7 +31,7 @@ void SimBoardReset() {
 
 void SimBoardSetTimerLength(uint32_t reads) { g_timerLength = reads; }
 
-uint8_t SimBoardRegister(RegisterCode code) { return g_latches[code & 0x06]; }
+uint8_t SimBoardRegister(RegisterCode code) { return g_latches[code & CODE_BITS]; }
 
 uint32_t SimBoardAddress() {
     return (uint32_t(g_latches[REG_CONTROL] & BOARD_BANK_MASK) << 16) |
@@ -74,7 +77,7 @@ static void WriteControlPort(uint8_t value) {
     g_controlPort = value;
     if (rising & CTRL_TIMER_START) g_timerReadsLeft = g_timerLength;
     if (rising & CTRL_WRITE_STROBE) {
-        const RegisterCode code = value & 0x06;
+        const RegisterCode code = value & CODE_BITS;
         if (code == REG_CONTROL)
             LatchControl(g_dataPort);
         else
