@@ -67,7 +67,7 @@ target_link_libraries(panel_template_test PRIVATE qt_win32 GTest::gtest_main)
 target_include_directories(panel_template_test PRIVATE panel tests/support)
 gtest_discover_tests(panel_template_test PROPERTIES LABELS panel)
 
-# The objects of kalderon-test-sim, without its main.
+# The tests run on the objects of kalderon-test-sim, without its main.
 add_library(panel_driver STATIC tests/qt/panel_driver.cpp)
 target_include_directories(panel_driver PUBLIC tests/qt tests/support)
 target_link_libraries(panel_driver PUBLIC panel port_sim Qt6::Test GTest::gtest)
@@ -76,6 +76,12 @@ add_executable(panel_qt_test tests/qt/panel_test.cpp)
 target_link_libraries(panel_qt_test PRIVATE panel_driver)
 target_compile_definitions(panel_qt_test PRIVATE PANEL_PNG="${CMAKE_BINARY_DIR}/panel.png")
 gtest_discover_tests(panel_qt_test PROPERTIES LABELS panel ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+
+# 10,000 seeded random operator actions, with invariants after each.
+add_executable(panel_random_run tests/qt/random_run.cpp)
+target_link_libraries(panel_random_run PRIVATE panel_driver)
+add_test(NAME panel_random_run COMMAND panel_random_run)
+set_tests_properties(panel_random_run PROPERTIES LABELS panel ENVIRONMENT QT_QPA_PLATFORM=offscreen TIMEOUT 120)
 
 add_test(NAME ppdev_program_refuses_a_missing_port
   COMMAND ${CMAKE_SOURCE_DIR}/tests/qt/no_port.sh $<TARGET_FILE:kalderon-test>)
@@ -97,8 +103,3 @@ if(NOT KALDERON_SANITIZE)
     COMMAND ${CMAKE_SOURCE_DIR}/tests/qemu/run.sh ${CMAKE_BINARY_DIR}/qemu $<TARGET_FILE:ppdev_guest_test>)
   set_tests_properties(ppdev_under_qemu PROPERTIES LABELS qemu TIMEOUT 300 SKIP_RETURN_CODE 77)
 endif()
-
-add_executable(panel_random_run tests/qt/random_run.cpp)
-target_link_libraries(panel_random_run PRIVATE panel_driver)
-add_test(NAME panel_random_run COMMAND panel_random_run)
-set_tests_properties(panel_random_run PROPERTIES LABELS panel ENVIRONMENT QT_QPA_PLATFORM=offscreen TIMEOUT 120)

@@ -21,8 +21,9 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
-# An inpout32.dll whose driver is not open, in a folder of its own.
-add_library(closed_driver SHARED tests/wine/closed_driver.cpp tests/wine/closed_driver.def)
+# An inpout32.dll whose driver is not open, in a folder of its own, under
+# the simulated board's export names.
+add_library(closed_driver SHARED tests/wine/closed_driver.cpp ports/sim/inpout32.def)
 target_link_libraries(closed_driver PRIVATE port_abi)
 target_link_options(closed_driver PRIVATE -static -static-libgcc)
 set_target_properties(closed_driver PROPERTIES OUTPUT_NAME inpout32 PREFIX ""

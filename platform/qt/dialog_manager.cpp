@@ -244,10 +244,7 @@ BOOL EndDialog(HWND dialog, INT_PTR result) {
     return TRUE;
 }
 
-UINT IsDlgButtonChecked(HWND dialog, int id) {
-    QAbstractButton* button = ButtonOf(dialog, id);
-    return (button != nullptr && button->isChecked()) ? BST_CHECKED : BST_UNCHECKED;
-}
+UINT IsDlgButtonChecked(HWND dialog, int id) { return UINT(SendDlgItemMessageW(dialog, id, BM_GETCHECK, 0, 0)); }
 
 LRESULT SendDlgItemMessageW(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM) {
     QAbstractButton* button = ButtonOf(dialog, id);

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "windows.h"
+
 namespace {
 
 // A bounds-checked reader over the template's little-endian words.
@@ -60,9 +62,6 @@ std::u16string ClassForAtom(uint16_t atom) {
     }
 }
 
-constexpr uint32_t DS_SETFONT_BIT = 0x40;
-constexpr uint32_t DS_SHELLFONT_BITS = 0x48;
-
 }  // namespace
 
 bool ParseDialogTemplate(const unsigned char* data, size_t size, DialogTemplate* out) {
@@ -81,7 +80,7 @@ bool ParseDialogTemplate(const unsigned char* data, size_t size, DialogTemplate*
     r.StringOrOrdinal(&ordinal);  // class: the standard dialog class
     out->title = r.String();
     out->pointSize = 0;
-    if ((out->style & DS_SETFONT_BIT) || (out->style & DS_SHELLFONT_BITS) == DS_SHELLFONT_BITS) {
+    if (out->style & DS_SETFONT) {  // DS_SHELLFONT includes it
         out->pointSize = r.U16();
         r.U16();  // weight
         r.U16();  // italic, charset

@@ -15,13 +15,9 @@ export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono or Gecko installer boxes
 
 started_x=""
 if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 90 120); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-  done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  started_x=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  . "$(dirname "$0")/../../scripts/xvfb.sh"
+  start_xvfb
+  started_x=$XVFB_PID
 fi
 cleanup() {
   wineserver -k 2>/dev/null || true
