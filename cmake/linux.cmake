@@ -34,12 +34,14 @@ find_program(LLVM_RC NAMES llvm-rc llvm-rc-14 REQUIRED)
 
 # The resource script compiled as on Windows, then embedded as bytes. llvm-rc
 # does not act on the script's code-page pragma, hence -C 65001; its
-# #include <windows.h> finds ours.
+# #include <windows.h> finds ours. It also reads any argument starting with '/'
+# as an option (a source under /check... would be "/C heck..."), so the input
+# comes after "--".
 set(panel_res ${CMAKE_BINARY_DIR}/panel.res)
 set(panel_res_cpp ${CMAKE_BINARY_DIR}/panel_res.cpp)
 add_custom_command(OUTPUT ${panel_res}
   COMMAND ${LLVM_RC} -C 65001 -I ${CMAKE_SOURCE_DIR}/platform/qt -I ${CMAKE_SOURCE_DIR}/panel
-          -I ${CMAKE_SOURCE_DIR}/resources -FO ${panel_res} ${CMAKE_SOURCE_DIR}/resources/panel.rc
+          -I ${CMAKE_SOURCE_DIR}/resources -FO ${panel_res} -- ${CMAKE_SOURCE_DIR}/resources/panel.rc
   DEPENDS resources/panel.rc resources/panel.ico panel/panel_ids.h platform/qt/windows.h VERBATIM)
 add_custom_command(OUTPUT ${panel_res_cpp}
   COMMAND ${CMAKE_COMMAND} -DINPUT=${panel_res} -DOUTPUT=${panel_res_cpp} -P ${CMAKE_SOURCE_DIR}/cmake/embed.cmake
