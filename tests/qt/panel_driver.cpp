@@ -17,11 +17,6 @@
 #include "panel_ids.h"
 #include "sim_board.h"
 
-const std::vector<QString> CYCLE_PAUSES = {QStringLiteral("Данные на шине"),
-                                           QStringLiteral("Адрес регистра выставлен"),
-                                           QStringLiteral("Строб записи выставлен"),
-                                           QStringLiteral("Строб записи снят")};
-
 QWidget* Panel() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible() && w->windowTitle() == QStringLiteral("KALDERON TEST")) return w;

@@ -14,8 +14,6 @@
 
 #include "windows.h"
 
-extern const std::vector<QString> CYCLE_PAUSES;
-
 QWidget* Panel();            // the open panel, or null
 QWidget* Control(int id);    // a control of the panel by its dialog id
 int ControlId(QWidget* w);   // and back; 0 for none

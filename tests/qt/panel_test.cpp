@@ -148,7 +148,7 @@ TEST_F(PanelTest, StepModeShowsFourBlockingBoxesWithEachPhaseOnThePort) {
     ASSERT_EQ(answerer.boxes.size(), 4u);
     for (size_t i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(answerer.boxes[i].text, CYCLE_PAUSES[i]);
+        EXPECT_EQ(answerer.boxes[i].text.toStdU16String(), CYCLE_PAUSES[i]);
         EXPECT_EQ(answerer.boxes[i].title, QStringLiteral("Ошибка"));
         EXPECT_TRUE(answerer.boxes[i].panelBlocked);
         EXPECT_EQ(answerer.boxes[i].traceLines, i + 1) << "the phase is on the port before its box";
@@ -174,7 +174,7 @@ TEST_F(PanelTest, ResetPausesOnlyAfterAWriteOrReadSampledStepMode) {
         Key(Qt::Key_Escape);
     });
     ASSERT_EQ(answerer.boxes.size(), boxesBeforeLastReset + 16 + 4);
-    for (size_t i = 0; i < 20; ++i) EXPECT_EQ(answerer.boxes[boxesBeforeLastReset + i].text, CYCLE_PAUSES[i % 4]);
+    for (size_t i = 0; i < 20; ++i) EXPECT_EQ(answerer.boxes[boxesBeforeLastReset + i].text.toStdU16String(), CYCLE_PAUSES[i % 4]);
     std::vector<std::string> expected = CyclesLines(RESET_WRITES);
     const std::vector<std::string> step = CycleLines(4, 0x01);
     expected.insert(expected.end(), step.begin(), step.end());

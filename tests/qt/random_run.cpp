@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,7 @@
 
 #include "board_ops.h"
 #include "panel_dialog.h"
+#include "panel_cases.h"
 #include "panel_driver.h"
 #include "panel_ids.h"
 #include "sim_board.h"
@@ -180,9 +182,7 @@ int CommandOf(const Action& action, int focused) {
 }
 
 bool IsStepText(const QString& text) {
-    for (const QString& pause : CYCLE_PAUSES)
-        if (text == pause) return true;
-    return false;
+    return std::find(CYCLE_PAUSES.begin(), CYCLE_PAUSES.end(), text.toStdU16String()) != CYCLE_PAUSES.end();
 }
 
 // --- The run --------------------------------------------------------------------------

@@ -30,6 +30,10 @@ inline std::vector<std::string> CyclesLines(const std::vector<std::pair<int, int
     return lines;
 }
 
+// The step boxes of one write cycle, one after each phase.
+inline const std::vector<std::u16string> CYCLE_PAUSES = {u"Данные на шине", u"Адрес регистра выставлен",
+                                                         u"Строб записи выставлен", u"Строб записи снят"};
+
 // Reset: control lines, data, address high, address low.
 inline const std::vector<std::pair<int, int>> RESET_WRITES = {{2, 0xC0}, {0, 0xFF}, {6, 0x00}, {4, 0x00}};
 

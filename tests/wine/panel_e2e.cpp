@@ -27,9 +27,6 @@ constexpr DWORD WAIT_MS = 10000;
 const wchar_t* const PANEL_CAPTION = L"KALDERON TEST";
 const wchar_t* const DIALOG_CLASS = L"#32770";
 
-const std::vector<std::wstring> CYCLE_PAUSES = {L"Данные на шине", L"Адрес регистра выставлен",
-                                                L"Строб записи выставлен", L"Строб записи снят"};
-
 std::wstring ClassOf(HWND w) {
     wchar_t name[64] = {};
     GetClassNameW(w, name, 64);
@@ -375,7 +372,7 @@ TEST_F(PanelTest, StepModePausesFourTimesPerWriteWithEachPhaseOnThePort) {
     ASSERT_EQ(boxes.size(), 4u);
     for (size_t i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(boxes[i].text, CYCLE_PAUSES[i]);
+        EXPECT_EQ(boxes[i].text, Wide(CYCLE_PAUSES[i]));
         EXPECT_FALSE(boxes[i].title.empty()) << "no caption given: the platform's default title";
         EXPECT_FALSE(boxes[i].panelEnabled);
         EXPECT_EQ(boxes[i].traceLines, i + 1) << "the phase is on the port before its box";
@@ -392,7 +389,7 @@ TEST_F(PanelTest, ResetPausesOnlyAfterAWriteOrReadSampledStepMode) {
     Click(panel, IDC_STEP_MODE);  // unchecked again; the sampled flag stays
     const std::vector<Box> boxes = ClickThroughBoxes(panel, IDC_RESET);
     ASSERT_EQ(boxes.size(), 16u);
-    for (size_t i = 0; i < 16; ++i) EXPECT_EQ(boxes[i].text, CYCLE_PAUSES[i % 4]) << i;
+    for (size_t i = 0; i < 16; ++i) EXPECT_EQ(boxes[i].text, Wide(CYCLE_PAUSES[i % 4])) << i;
     const std::vector<std::string> trace = Trace(panel);
     EXPECT_EQ(std::vector<std::string>(trace.end() - 16, trace.end()), CyclesLines(RESET_WRITES));
 }
