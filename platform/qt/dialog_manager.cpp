@@ -284,14 +284,14 @@ HICON LoadIconW(HINSTANCE, LPCWSTR name) {
     const ResourceData group = FindResourceData(RESOURCE_GROUP_ICON, id);
     constexpr size_t GROUP_HEADER = 6, GROUP_ENTRY = 14, FILE_ENTRY = 16;
     if (group.data == nullptr || group.size < GROUP_HEADER) return nullptr;
-    const size_t count = group.data[4] | (group.data[5] << 8);
+    const size_t count = ReadU16(group.data + 4);
     if (group.size < GROUP_HEADER + count * GROUP_ENTRY) return nullptr;
     QByteArray file(reinterpret_cast<const char*>(group.data), GROUP_HEADER);
     QByteArray images;
     const size_t imagesStart = GROUP_HEADER + count * FILE_ENTRY;
     for (size_t i = 0; i < count; ++i) {
         const unsigned char* entry = group.data + GROUP_HEADER + i * GROUP_ENTRY;
-        const ResourceData image = FindResourceData(RESOURCE_ICON, uint16_t(entry[12] | (entry[13] << 8)));
+        const ResourceData image = FindResourceData(RESOURCE_ICON, ReadU16(entry + 12));
         if (image.data == nullptr) return nullptr;
         const uint32_t offset = uint32_t(imagesStart + images.size());
         file.append(reinterpret_cast<const char*>(entry), 12);  // size, colours, planes, bits, bytes

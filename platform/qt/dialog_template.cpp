@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "resources.h"
 #include "windows.h"
 
 namespace {
@@ -18,7 +19,7 @@ struct Reader {
             ok = false;
             return 0;
         }
-        const uint16_t v = uint16_t(base[at] | (base[at + 1] << 8));
+        const uint16_t v = ReadU16(base + at);
         at += 2;
         return v;
     }

@@ -2,8 +2,6 @@
 
 // A .res file is a run of entries, each a header and its data, both padded
 // to 4 bytes. Type and name are either 0xFFFF and a number, or a string.
-static uint32_t ReadU32(const unsigned char* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24); }
-static uint16_t ReadU16(const unsigned char* p) { return uint16_t(p[0] | (p[1] << 8)); }
 
 // Reads a numeric type or name at *p and moves past it; strings never match.
 static bool ReadOrdinal(const unsigned char*& p, const unsigned char* end, uint16_t* value) {

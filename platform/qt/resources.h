@@ -13,6 +13,10 @@ constexpr uint16_t RESOURCE_GROUP_ICON = 14;
 extern const unsigned char EmbeddedResources[];
 extern const size_t EmbeddedResourcesSize;
 
+// Resource data is little-endian, whatever the host.
+inline uint16_t ReadU16(const unsigned char* p) { return uint16_t(p[0] | (p[1] << 8)); }
+inline uint32_t ReadU32(const unsigned char* p) { return ReadU16(p) | (uint32_t(ReadU16(p + 2)) << 16); }
+
 struct ResourceData {
     const unsigned char* data;  // null when there is no such resource
     size_t size;
