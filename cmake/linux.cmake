@@ -29,7 +29,7 @@ if(NOT KALDERON_SANITIZE)
 endif()
 
 # --- The panel over Qt: the same dialog code and template as on Windows ------
-find_package(Qt6 REQUIRED COMPONENTS Widgets)
+find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
 find_program(LLVM_RC NAMES llvm-rc llvm-rc-14 REQUIRED)
 
 # The resource script compiled as on Windows, then embedded as bytes. llvm-rc
@@ -63,7 +63,6 @@ add_executable(kalderon-test-sim platform/qt/main.cpp)
 target_link_libraries(kalderon-test-sim PRIVATE panel port_sim)
 
 # --- Panel tests, headless -----------------------------------------------------
-find_package(Qt6 REQUIRED COMPONENTS Test)
 add_executable(panel_template_test tests/qt/template_test.cpp)
 target_link_libraries(panel_template_test PRIVATE qt_win32 GTest::gtest_main)
 target_include_directories(panel_template_test PRIVATE panel tests/support)
