@@ -4,7 +4,8 @@
 set -eu
 
 packages="cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev valgrind
-  g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 fonts-wine
+  g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+  wine wine64 wine32:i386 fonts-wine
   qt6-base-dev llvm clang fonts-dejavu-core xvfb xauth x11-apps imagemagick
   qemu-system-x86 busybox-static cpio strace xz-utils python3"
 

@@ -2,14 +2,35 @@
 # Runs the end-to-end tests of kalderon-test.exe under Wine: sets up a Wine
 # prefix of the build's own, an X server if there is no display, and turns
 # the panel's screenshot into panel.png.
-# Usage: run.sh BUILD_DIR PANEL_E2E_EXE [gtest arguments]
+# Usage: run.sh 32|64 BUILD_DIR PANEL_E2E_EXE [gtest arguments]
+# A 64-bit build runs under wine64 in a win64 prefix, which needs nothing
+# 32-bit. A 32-bit build needs the i386 loader; where the kernel cannot run
+# 32-bit programs (or KALDERON_NO_32BIT=1 says to act as if it could not),
+# the run is skipped with status 77, never passed.
 set -eu
-build=$(cd "$1" && pwd)
-driver=$2
-shift 2
+bits=$1
+build=$(cd "$2" && pwd)
+driver=$3
+shift 3
 
+if [ "$bits" = 64 ]; then
+  wine=/usr/lib/wine/wine64
+  export WINELOADER=$wine
+  export WINEARCH=win64
+else
+  wine=/usr/lib/wine/wine
+  export WINEARCH=win32
+  if [ -n "${KALDERON_NO_32BIT:-}" ]; then
+    echo "SKIPPED: KALDERON_NO_32BIT is set, so the 32-bit Windows build is not run"
+    exit 77
+  fi
+  [ -x "$wine" ] || { echo "FAIL: $wine (package wine32:i386) is not installed"; exit 1; }
+  if ! why=$("$wine" --version 2>&1); then
+    echo "SKIPPED: this machine cannot run 32-bit programs ($wine: $why)"
+    exit 77
+  fi
+fi
 export WINEPREFIX="$build/wineprefix"
-export WINEARCH=win32
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono or Gecko installer boxes
 
@@ -26,7 +47,7 @@ cleanup() {
 trap cleanup EXIT
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  wineboot -i >/dev/null 2>&1
+  "$wine" wineboot -i >/dev/null 2>&1
   wineserver -w
 fi
 # The frame's close box is a Marlett glyph, which Wine draws as a plain "r"
@@ -35,14 +56,14 @@ fonts="$WINEPREFIX/drive_c/windows/Fonts"
 [ -f "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/marlett.ttf "$fonts/" 2>/dev/null || true
 # Without a window manager Wine draws the frames itself; and it must not
 # grab the keyboard focus from other programs' windows.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d Y /f >/dev/null 2>&1
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d Y /f >/dev/null 2>&1
 wineserver -w
 
-w() { winepath -w "$1" 2>/dev/null; }
+w() { "$wine" winepath -w "$1" 2>/dev/null; }
 rm -f "$build/panel.bmp" "$build/panel.png"
 status=0
-wine "$driver" "$(w "$build/kalderon-test.exe")" "$(w "$build/sim")" "$(w "$build/closed-driver")" \
+"$wine" "$driver" "$(w "$build/kalderon-test.exe")" "$(w "$build/sim")" "$(w "$build/closed-driver")" \
   "$(w "$build")" "$@" || status=$?
 if [ -f "$build/panel.bmp" ]; then
   convert "$build/panel.bmp" "$build/panel.png" && rm -f "$build/panel.bmp"
