@@ -38,7 +38,7 @@ struct PanelWindowHandle {
     QDialog* dialog;
     DLGPROC proc;
     std::map<int, QWidget*> controls;
-    std::vector<QWidget*> tabStops;  // template order
+    std::vector<QWidget*> order;  // template order
 };
 
 struct ModuleHandle {};
@@ -65,6 +65,24 @@ static LRESULT Command(HWND window, int id) {
     return window->proc(window, WM_COMMAND, WPARAM(id) | (WPARAM(BN_CLICKED) << 16), 0);
 }
 
+// WS_TABSTOP, kept on the control: Qt's own radio buttons move their Tab
+// focus policy about with the focus, so that cannot hold it.
+static const char* const TAB_STOP = "tabStop";
+static bool IsTabStop(const QWidget* control) { return control->property(TAB_STOP).toBool(); }
+static void SetTabStop(QWidget* control, bool on) { control->setProperty(TAB_STOP, on); }
+
+// A radio button's check carries its tab stop, as Win32's button control
+// has it: checking one makes it a tab stop, unchecking takes that away. An
+// auto radio button that is clicked (or reached by an arrow key) unchecks
+// every other visible, enabled one of its group, the whole dialog here.
+static void CheckAutoRadio(HWND window, QWidget* clicked) {
+    for (QWidget* control : window->order)
+        if (control != clicked && qobject_cast<QRadioButton*>(control) != nullptr && control->isVisible() &&
+            control->isEnabled())
+            SetTabStop(control, false);
+    SetTabStop(clicked, true);
+}
+
 namespace {
 
 class TemplateDialog : public QDialog {
@@ -76,15 +94,15 @@ protected:
     // in template order, wrapping round, as Win32's dialog manager does: each
     // radio button with a tab stop is one (Qt would visit only the checked one).
     bool focusNextPrevChild(bool next) override {
-        const std::vector<QWidget*>& stops = handle_->tabStops;
-        const int count = int(stops.size());
+        const std::vector<QWidget*>& order = handle_->order;
+        const int count = int(order.size());
         int at = -1;
         for (int i = 0; i < count; ++i)
-            if (stops[i] == focusWidget()) at = i;
+            if (order[i] == focusWidget()) at = i;
         if (at < 0) at = next ? count - 1 : 0;
-        for (int step = 1; step <= count; ++step) {
-            QWidget* candidate = stops[(at + (next ? step : count - step)) % count];
-            if (candidate->isVisible() && candidate->isEnabled()) {
+        for (int step = 1; step < count; ++step) {
+            QWidget* candidate = order[(at + (next ? step : count - step)) % count];
+            if (IsTabStop(candidate) && candidate->isVisible() && candidate->isEnabled()) {
                 candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
                 return true;
             }
@@ -143,6 +161,8 @@ QWidget* CreateButton(const DialogItem& item, QWidget* parent, HWND handle) {
     case BS_AUTORADIOBUTTON:
     case BS_RADIOBUTTON:
         button = new QRadioButton(text, parent);  // auto-exclusive among its siblings
+        if ((item.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON)
+            QObject::connect(button, &QAbstractButton::clicked, [handle, button] { CheckAutoRadio(handle, button); });
         break;
     default: {
         auto* push = new QPushButton(parent);
@@ -166,6 +186,7 @@ QWidget* CreateButton(const DialogItem& item, QWidget* parent, HWND handle) {
     const int id = int(item.id);
     QObject::connect(button, &QAbstractButton::clicked, [handle, id] { Command(handle, id); });
     button->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+    SetTabStop(button, item.style & WS_TABSTOP);
     return button;
 }
 
@@ -216,7 +237,7 @@ INT_PTR DialogBoxParamW(HINSTANCE, LPCWSTR templateName, HWND owner, DLGPROC pro
         control->setVisible(item.style & WS_VISIBLE);
         control->setEnabled(!(item.style & WS_DISABLED));
         handle.controls[int(item.id)] = control;
-        if (item.style & WS_TABSTOP) handle.tabStops.push_back(control);
+        handle.order.push_back(control);
     }
     dialog.setFixedSize(units.Map(0, 0, tmpl.cx, tmpl.cy).size());
     if (tmpl.style & DS_CENTER) {
@@ -227,8 +248,8 @@ INT_PTR DialogBoxParamW(HINSTANCE, LPCWSTR templateName, HWND owner, DLGPROC pro
     const INT_PTR focusDefault = proc(&handle, WM_INITDIALOG, 0, param);
     if (focusDefault) {
         // The first visible, enabled tab stop, in template order.
-        for (QWidget* control : handle.tabStops) {
-            if (control->isVisibleTo(&dialog) && control->isEnabled()) {
+        for (QWidget* control : handle.order) {
+            if (IsTabStop(control) && control->isVisibleTo(&dialog) && control->isEnabled()) {
                 control->setFocus(Qt::OtherFocusReason);
                 break;
             }
@@ -257,6 +278,7 @@ LRESULT SendDlgItemMessageW(HWND dialog, int id, UINT message, WPARAM wParam, LP
         button->setAutoExclusive(false);
         button->setChecked(wParam == BST_CHECKED);
         button->setAutoExclusive(exclusive);
+        if (qobject_cast<QRadioButton*>(button) != nullptr) SetTabStop(button, wParam == BST_CHECKED);
         return 0;
     }
     case BM_GETCHECK:

@@ -73,3 +73,11 @@ inline const std::vector<int> TAB_ORDER_FROM_EXIT = {
     IDC_BIT0, IDC_BIT0 + 1, IDC_BIT0 + 2, IDC_BIT0 + 3, IDC_BIT0 + 4, IDC_BIT0 + 5, IDC_BIT0 + 6, IDC_BIT7,
     IDC_SEL_CONTROL, IDC_SEL_DATA, IDC_SEL_ADDR_HIGH, IDC_SEL_ADDR_LOW, IDC_WRITE, IDC_STEP_MODE, IDC_READ,
     IDC_CHECKBOX1052, IDC_RESET, IDC_ADDR_STEP, IDC_TIMER_TEST, IDCANCEL};
+
+// Once a radio button has been clicked the row is a single tab stop, the
+// checked button: a radio button's check carries WS_TABSTOP. Here after a
+// click on IDC_SEL_DATA, from "Выход" again.
+inline const std::vector<int> TAB_ORDER_FROM_EXIT_AFTER_SELECTING_DATA = {
+    IDC_BIT0, IDC_BIT0 + 1, IDC_BIT0 + 2, IDC_BIT0 + 3, IDC_BIT0 + 4, IDC_BIT0 + 5, IDC_BIT0 + 6, IDC_BIT7,
+    IDC_SEL_DATA, IDC_WRITE, IDC_STEP_MODE, IDC_READ, IDC_CHECKBOX1052, IDC_RESET, IDC_ADDR_STEP, IDC_TIMER_TEST,
+    IDCANCEL};

@@ -341,6 +341,16 @@ TEST_F(PanelTest, TabVisitsTheTabStopsInTemplateOrder) {
     }
     EXPECT_EQ(visited, TAB_ORDER_FROM_EXIT);
     EXPECT_TRUE(Checked(panel, IDC_SEL_CONTROL)) << "Tab moves the focus, not the selection";
+
+    Click(panel, IDC_SEL_DATA);
+    PostMessageW(panel.dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(panel, IDCANCEL)), TRUE);
+    Settle(panel);
+    visited.clear();
+    for (size_t i = 0; i < TAB_ORDER_FROM_EXIT_AFTER_SELECTING_DATA.size(); ++i) {
+        Key(panel, VK_TAB);
+        visited.push_back(GetDlgCtrlID(Focus(panel)));
+    }
+    EXPECT_EQ(visited, TAB_ORDER_FROM_EXIT_AFTER_SELECTING_DATA);
 }
 
 // --- Write ------------------------------------------------------------------
