@@ -58,7 +58,7 @@ target_link_libraries(panel PUBLIC link qt_win32)
 
 # One program per port library, chosen at link time.
 add_executable(kalderon-test platform/qt/main.cpp)
-target_link_libraries(kalderon-test PRIVATE panel port_ppdev)
+target_link_libraries(kalderon-test PRIVATE panel port_ppdev port_trouble_box)
 add_executable(kalderon-test-sim platform/qt/main.cpp)
 target_link_libraries(kalderon-test-sim PRIVATE panel port_sim)
 
@@ -87,6 +87,19 @@ set_tests_properties(panel_random_run PROPERTIES LABELS panel ENVIRONMENT QT_QPA
 add_test(NAME ppdev_program_refuses_a_missing_port
   COMMAND ${CMAKE_SOURCE_DIR}/tests/qt/no_port.sh $<TARGET_FILE:kalderon-test>)
 set_tests_properties(ppdev_program_refuses_a_missing_port PROPERTIES LABELS panel)
+
+# The same refusal on a desktop, and a port that goes away after the claim:
+# an error box each. The vanishing port is a preloaded stand-in for the
+# device; a preload cannot come before the sanitizers' runtime.
+if(NOT KALDERON_SANITIZE)
+  enable_language(C)
+  add_library(vanishing_port MODULE tests/qt/vanishing_port.c)
+  target_link_libraries(vanishing_port PRIVATE ${CMAKE_DL_LIBS})
+  add_test(NAME ppdev_program_shows_port_trouble_in_a_box
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/qt/port_trouble.sh $<TARGET_FILE:kalderon-test>
+            $<TARGET_FILE:vanishing_port> ${CMAKE_BINARY_DIR})
+  set_tests_properties(ppdev_program_shows_port_trouble_in_a_box PROPERTIES LABELS panel TIMEOUT 60)
+endif()
 
 # --- Installing: the two programs, a desktop entry and the icon ----------------
 include(GNUInstallDirs)

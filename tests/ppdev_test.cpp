@@ -5,7 +5,16 @@
 #include <cstdio>
 #include <string>
 
+#include "port_io.h"
 #include "ppdev_port.h"
+
+// The program's error box, here its ASCII on standard error, where a death
+// test can read it.
+void ShowPortTrouble(const wchar_t* text) {
+    fputs("BOX:", stderr);
+    for (const wchar_t* c = text; *c != L'\0'; ++c)
+        if (*c < 0x80) fputc(char(*c), stderr);
+}
 
 namespace {
 
@@ -39,6 +48,16 @@ TEST(PpdevPort, RefusesWhatIsNotAUsableParallelPort) {
         EXPECT_NE(message.find(c.reason), std::string::npos) << message;
         EXPECT_NE(message.find(c.fix), std::string::npos) << message;
     }
+}
+
+// No port is claimed in this process, so every access fails as one to a
+// port that went away would: each must end the program with the reason,
+// not go on with an invented byte.
+TEST(PpdevPortDeathTest, AnAccessThatFailsEndsTheProgramWithItsReason) {
+    const char* said = "parallel port /dev/parport0 failed: Bad file descriptor.*went away.*BOX:.*/dev/parport0";
+    EXPECT_EXIT(Inp32(LPT_STATUS), testing::ExitedWithCode(1), said);
+    EXPECT_EXIT(Out32(LPT_DATA, 0x5A), testing::ExitedWithCode(1), said);
+    EXPECT_EXIT(Out32(LPT_CONTROL, 0x06), testing::ExitedWithCode(1), said);
 }
 
 }  // namespace

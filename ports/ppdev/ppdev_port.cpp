@@ -9,35 +9,56 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 
 #include "port_io.h"
 #include "port_start.h"
 
 static int g_port = -1;
 
-static const char* FixFor(int error) {
+// Why the port cannot be had, and what to do: in English for standard error,
+// in the panel's language for the operator's box.
+struct PortFix {
+    const char* english;
+    const wchar_t* russian;
+};
+
+static PortFix FixFor(int error) {
     switch (error) {
     case ENOENT:
-        return "there is no parallel port, or the modules parport_pc and ppdev are not loaded "
-               "(sudo modprobe parport_pc ppdev)";
+        return {"there is no parallel port, or the modules parport_pc and ppdev are not loaded "
+                "(sudo modprobe parport_pc ppdev)",
+                L"Параллельного порта нет, или не загружены модули parport_pc и ppdev "
+                L"(sudo modprobe parport_pc ppdev)."};
     case EACCES:
     case EPERM:
-        return "add your user to the group lp (sudo adduser $USER lp) and log in again";
+        return {"add your user to the group lp (sudo adduser $USER lp) and log in again",
+                L"Нет прав на порт: добавьте пользователя в группу lp (sudo adduser $USER lp) "
+                L"и войдите в систему заново."};
     case ENXIO:
     case EBUSY:
-        return "the port is in use, by the lp module (sudo rmmod lp) or by another program";
+        return {"the port is in use, by the lp module (sudo rmmod lp) or by another program",
+                L"Порт занят модулем lp (sudo rmmod lp) или другой программой."};
     case ENOTTY:
-        return "this device is not a parallel port";
+        return {"this device is not a parallel port", L"Это устройство не параллельный порт."};
     default:
-        return "check that the parallel port is present and free";
+        return {"check that the parallel port is present and free", L"Проверьте, что параллельный порт есть и свободен."};
     }
 }
+
+// Once claimed, a port fails only because it went away.
+static const PortFix LOST_FIX = {
+    "the port went away (a card removed, an adapter unplugged or the driver unloaded); "
+    "reconnect it and start the program again",
+    L"Порт пропал: плата вынута, адаптер отключён или драйвер выгружен. "
+    L"Подключите его снова и запустите программу заново."};
 
 static int Fail(const char* path, FILE* err, int fd) {
     const int error = errno;
     if (fd >= 0) close(fd);
     fprintf(err, "kalderon-test: cannot use the parallel port %s: %s.\nFix: %s.\n", path, strerror(error),
-            FixFor(error));
+            FixFor(error).english);
+    errno = error;
     return -1;
 }
 
@@ -52,22 +73,45 @@ int ClaimParallelPort(const char* path, FILE* err) {
     return fd;
 }
 
-void PortStart() {
-    if (ClaimParallelPort(PPDEV_PATH, stderr) < 0) exit(1);
+// headline holds %s where the device goes.
+[[noreturn]] static void Refuse(const wchar_t* headline, int error, const PortFix& fix) {
+    wchar_t text[512];
+    constexpr int SIZE = sizeof text / sizeof text[0];
+    const int head = swprintf(text, SIZE, headline, PPDEV_PATH);
+    swprintf(text + (head > 0 ? head : 0), SIZE - (head > 0 ? head : 0), L":\n%s.\n\n%ls", strerror(error),
+             fix.russian);
+    ShowPortTrouble(text);
+    exit(1);
 }
 
-// Exactly one ioctl per access and nothing else in the path, so the timer
-// loop's passes cost the same.
+void PortStart() {
+    if (ClaimParallelPort(PPDEV_PATH, stderr) >= 0) return;
+    const int error = errno;
+    Refuse(L"Не удалось открыть параллельный порт %s", error, FixFor(error));
+}
+
+// An access that fails must not go on silently: Read would show invented
+// bytes and the timer a count of nothing. Kept out of line, off the path
+// of an access that succeeds.
+[[noreturn]] __attribute__((noinline, cold)) static void PortLost() {
+    const int error = errno;
+    fprintf(stderr, "kalderon-test: the parallel port %s failed: %s.\nFix: %s.\n", PPDEV_PATH, strerror(error),
+            LOST_FIX.english);
+    Refuse(L"Параллельный порт %s перестал отвечать", error, LOST_FIX);
+}
+
+// Exactly one ioctl per access and nothing else in the path but its result's
+// check, so the timer loop's passes cost the same.
 extern "C" void Out32(short port, short value) {
     unsigned char byte = static_cast<unsigned char>(value);
-    if (port == LPT_DATA) ioctl(g_port, PPWDATA, &byte);
-    if (port == LPT_CONTROL) ioctl(g_port, PPWCONTROL, &byte);
+    if (port == LPT_DATA && ioctl(g_port, PPWDATA, &byte) < 0) PortLost();
+    if (port == LPT_CONTROL && ioctl(g_port, PPWCONTROL, &byte) < 0) PortLost();
 }
 
 extern "C" short Inp32(short port) {
     unsigned char byte = 0xFF;
-    if (port == LPT_STATUS) ioctl(g_port, PPRSTATUS, &byte);
-    if (port == LPT_DATA) ioctl(g_port, PPRDATA, &byte);
-    if (port == LPT_CONTROL) ioctl(g_port, PPRCONTROL, &byte);
+    if (port == LPT_STATUS && ioctl(g_port, PPRSTATUS, &byte) < 0) PortLost();
+    if (port == LPT_DATA && ioctl(g_port, PPRDATA, &byte) < 0) PortLost();
+    if (port == LPT_CONTROL && ioctl(g_port, PPRCONTROL, &byte) < 0) PortLost();
     return byte;
 }

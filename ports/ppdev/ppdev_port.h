@@ -9,5 +9,13 @@ constexpr const char* PPDEV_PATH = "/dev/parport0";
 
 // Opens path read-write, takes it exclusively and claims it. On failure writes
 // one clear message to err (the device, the system's reason, the fix) and
-// returns -1; on success returns the descriptor, which Inp32/Out32 then use.
+// returns -1 with errno kept; on success returns the descriptor, which
+// Inp32/Out32 then use.
 int ClaimParallelPort(const char* path, FILE* err);
+
+// PortStart, when the port cannot be claimed, and any access that fails after
+// the claim write the reason and the fix to standard error, pass the same in
+// the panel's language to ShowPortTrouble, and end the program with status 1.
+// The program supplies ShowPortTrouble (an error box where there is a
+// display); a test program its own.
+void ShowPortTrouble(const wchar_t* text);

@@ -12,9 +12,13 @@
 
 #include "board_ops.h"
 #include "port_start.h"
+#include "ppdev_port.h"
 
 // Step mode stays off in the guest: nothing pauses.
 void StepNotifier(const wchar_t*) {}
+
+// The guest has no display: standard error carries the port's troubles.
+void ShowPortTrouble(const wchar_t*) {}
 
 // Each operation once, with the values the host expects to see on the wire.
 static void RunSequence() {
