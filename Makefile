@@ -1,15 +1,24 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps linux linux-asan windows windows-x64 test-linux test-asan test-windows bench package-windows clean
+.PHONY: run test deps-run deps-test linux-programs linux linux-asan windows windows-x64 \
+	test-linux test-asan test-windows bench package-linux package-windows clean
 
-run: deps linux
+# Only what the Linux panel needs: no tests, so no GoogleTest, Wine or qemu.
+run: deps-run linux-programs
 	scripts/run-panel.sh build/linux/kalderon-test-sim
 
-test: deps test-linux test-asan test-windows
+test: deps-test test-linux test-asan test-windows
 
-deps:
-	scripts/install-deps.sh
+deps-run:
+	scripts/install-deps.sh run
+
+deps-test:
+	scripts/install-deps.sh test
+
+linux-programs:
+	cmake --preset linux -DKALDERON_TESTS=OFF
+	cmake --build --preset linux -j $(JOBS) --target kalderon-test kalderon-test-sim
 
 linux:
 	cmake --preset linux
@@ -27,8 +36,12 @@ windows-x64:
 	cmake --preset windows-x64
 	cmake --build --preset windows-x64 -j $(JOBS)
 
-test-linux: linux
+# The Debian package is part of what a test run builds and checks.
+test-linux: package-linux
 	ctest --preset linux
+
+package-linux: linux
+	cd build/linux && cpack -G DEB
 
 # Every Linux test again under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: linux-asan
@@ -46,7 +59,7 @@ package-windows: windows windows-x64
 	cd build/windows && cpack -G ZIP
 	cd build/windows-x64 && cpack -G ZIP
 
-bench: deps linux
+bench: deps-test linux
 	bench/run.sh build/linux
 
 clean:

@@ -1,35 +1,7 @@
-# Linux: the tests and the benchmark; the panel programs join them here.
-find_package(GTest REQUIRED)
-include(GoogleTest)
-
-# Test doubles: the final program's StepNotifier, and a port that records.
-add_library(step_recorder STATIC tests/support/step_recorder.cpp)
-target_include_directories(step_recorder PUBLIC tests/support)
-target_link_libraries(step_recorder PUBLIC link)
-
-add_library(recording_port STATIC tests/support/recording_port.cpp)
-target_include_directories(recording_port PUBLIC tests/support)
-target_link_libraries(recording_port PUBLIC port_abi)
-
-add_executable(link_test tests/link_test.cpp)
-target_link_libraries(link_test PRIVATE link recording_port step_recorder GTest::gtest_main)
-gtest_discover_tests(link_test PROPERTIES LABELS unit)
-
-add_executable(sim_board_test tests/sim_board_test.cpp)
-target_link_libraries(sim_board_test PRIVATE link port_sim step_recorder GTest::gtest_main)
-gtest_discover_tests(sim_board_test PROPERTIES LABELS unit)
-
-add_executable(ppdev_test tests/ppdev_test.cpp)
-target_link_libraries(ppdev_test PRIVATE port_ppdev GTest::gtest_main)
-gtest_discover_tests(ppdev_test PROPERTIES LABELS unit)
-
-# A static guest program and timing runs have no place in a sanitizer build.
-if(NOT KALDERON_SANITIZE)
-  add_subdirectory(bench)
-endif()
-
+# Linux: the two panel programs, what installs them and the Debian package;
+# with KALDERON_TESTS (make test) also the tests and the benchmark.
 # --- The panel over Qt: the same dialog code and template as on Windows ------
-find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
 find_program(LLVM_RC NAMES llvm-rc llvm-rc-14 REQUIRED)
 
 # The resource script compiled as on Windows, then embedded as bytes. llvm-rc
@@ -62,58 +34,52 @@ target_link_libraries(kalderon-test PRIVATE panel port_ppdev port_trouble_box)
 add_executable(kalderon-test-sim platform/qt/main.cpp)
 target_link_libraries(kalderon-test-sim PRIVATE panel port_sim)
 
-# --- Panel tests, headless -----------------------------------------------------
-add_executable(panel_template_test tests/qt/template_test.cpp)
-target_link_libraries(panel_template_test PRIVATE qt_win32 GTest::gtest_main)
-target_include_directories(panel_template_test PRIVATE panel tests/support)
-gtest_discover_tests(panel_template_test PROPERTIES LABELS panel)
-
-# The tests run on the objects of kalderon-test-sim, without its main.
-add_library(panel_driver STATIC tests/qt/panel_driver.cpp)
-target_include_directories(panel_driver PUBLIC tests/qt tests/support)
-target_link_libraries(panel_driver PUBLIC panel port_sim Qt6::Test GTest::gtest)
-
-add_executable(panel_qt_test tests/qt/panel_test.cpp)
-target_link_libraries(panel_qt_test PRIVATE panel_driver)
-target_compile_definitions(panel_qt_test PRIVATE PANEL_PNG="${CMAKE_BINARY_DIR}/panel.png")
-gtest_discover_tests(panel_qt_test PROPERTIES LABELS panel ENVIRONMENT QT_QPA_PLATFORM=offscreen)
-
-# 10,000 seeded random operator actions, with invariants after each.
-add_executable(panel_random_run tests/qt/random_run.cpp)
-target_link_libraries(panel_random_run PRIVATE panel_driver)
-add_test(NAME panel_random_run COMMAND panel_random_run)
-set_tests_properties(panel_random_run PROPERTIES LABELS panel ENVIRONMENT QT_QPA_PLATFORM=offscreen TIMEOUT 120)
-
-add_test(NAME ppdev_program_refuses_a_missing_port
-  COMMAND ${CMAKE_SOURCE_DIR}/tests/qt/no_port.sh $<TARGET_FILE:kalderon-test>)
-set_tests_properties(ppdev_program_refuses_a_missing_port PROPERTIES LABELS panel)
-
-# The same refusal on a desktop, and a port that goes away after the claim:
-# an error box each. The vanishing port is a preloaded stand-in for the
-# device; a preload cannot come before the sanitizers' runtime.
-if(NOT KALDERON_SANITIZE)
-  enable_language(C)
-  add_library(vanishing_port MODULE tests/qt/vanishing_port.c)
-  target_link_libraries(vanishing_port PRIVATE ${CMAKE_DL_LIBS})
-  add_test(NAME ppdev_program_shows_port_trouble_in_a_box
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/qt/port_trouble.sh $<TARGET_FILE:kalderon-test>
-            $<TARGET_FILE:vanishing_port> ${CMAKE_BINARY_DIR})
-  set_tests_properties(ppdev_program_shows_port_trouble_in_a_box PROPERTIES LABELS panel TIMEOUT 60)
-endif()
-
-# --- Installing: the two programs, a desktop entry and the icon ----------------
+# --- Installing: the two programs, a desktop entry, the icon, the manual ------
 include(GNUInstallDirs)
 install(TARGETS kalderon-test kalderon-test-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES resources/kalderon-test.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/panel.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps
   RENAME kalderon-test.png)
 
-# --- ppdev against the real kernel drivers, under qemu ---------------------------
-if(NOT KALDERON_SANITIZE)
-  add_executable(ppdev_guest_test tests/qemu/guest_test.cpp)
-  target_link_libraries(ppdev_guest_test PRIVATE link port_ppdev)
-  target_link_options(ppdev_guest_test PRIVATE -static)
-  add_test(NAME ppdev_under_qemu
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/qemu/run.sh ${CMAKE_BINARY_DIR}/qemu $<TARGET_FILE:ppdev_guest_test>)
-  set_tests_properties(ppdev_under_qemu PROPERTIES LABELS qemu TIMEOUT 300 SKIP_RETURN_CODE 77)
+# Debian wants manuals and changelogs compressed, without a timestamp inside.
+# One manual page covers both programs.
+foreach(file kalderon-test.1 debian/changelog)
+  get_filename_component(name ${file} NAME)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${name}.gz
+    COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/resources/${file} > ${CMAKE_BINARY_DIR}/${name}.gz
+    DEPENDS resources/${file})
+endforeach()
+add_custom_target(compressed_docs ALL DEPENDS ${CMAKE_BINARY_DIR}/kalderon-test.1.gz ${CMAKE_BINARY_DIR}/changelog.gz)
+file(CREATE_LINK kalderon-test.1.gz ${CMAKE_BINARY_DIR}/kalderon-test-sim.1.gz SYMBOLIC)
+install(FILES ${CMAKE_BINARY_DIR}/kalderon-test.1.gz ${CMAKE_BINARY_DIR}/kalderon-test-sim.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES resources/debian/copyright ${CMAKE_BINARY_DIR}/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# --- The Debian package: make package-linux -----------------------------------
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kalderon-test)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # kalderon-test_<version>_amd64.deb
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "kalderon-test developers <kalderon-test@example.org>")
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "test panel for a parallel-port device-programmer board")
+# The summary is the synopsis; CPack indents each line of this and turns the
+# empty one into the paragraph mark.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "An operator's panel for a home-made device-programmer board on the
+PC's first parallel port: compose a byte bit by bit and write it into one
+of the board's four registers with a full strobe cycle (optionally pausing
+after each phase), read a byte back in two nibbles, reset the board, step
+its address and time its timer.
+
+kalderon-test drives the real port through the kernel's ppdev driver;
+kalderon-test-sim runs the same panel on a simulated board.")
+include(CPack)
+
+
+if(KALDERON_TESTS)
+  include(cmake/linux-tests.cmake)
 endif()

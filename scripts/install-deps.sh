@@ -1,13 +1,46 @@
 #!/bin/sh
-# Installs the Debian 12 packages the build and the tests need, if any are
-# missing. As root it runs apt-get itself; otherwise it prints the one line to run.
+# Installs the Debian 12 packages one purpose needs, if any are missing:
+#   run   build and open the Linux panel (make run): no Wine, qemu or MinGW
+#   test  build everything and run every test (make test); includes run's
+# With --list it only prints the purpose's packages, one per line.
+# As root it runs apt-get itself; otherwise it prints the one line to run.
+# Usage: install-deps.sh [--list] run|test
 set -eu
 
-packages="cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev valgrind
+list=false
+if [ "${1:-}" = "--list" ]; then list=true; shift; fi
+purpose=${1:-}
+
+# The Linux panel: compiler, CMake, Qt, the resource compiler, a font; a
+# virtual X server only where there is no display to open it on.
+run_packages="cmake make g++ qt6-base-dev llvm fonts-dejavu-core"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  run_packages="$run_packages xvfb xauth"
+fi
+
+# The tests: GoogleTest and the benchmark; the Windows cross builds and Wine;
+# qemu with a guest's tools; screenshots and driving X windows; the Debian
+# package's checks; the waveform readers.
+test_packages="$run_packages xvfb xauth
+  googletest libgtest-dev libgmock-dev libbenchmark-dev valgrind clang
   g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine64 wine32:i386 fonts-wine
-  qt6-base-dev llvm clang fonts-dejavu-core xvfb xauth x11-apps imagemagick
-  qemu-system-x86 busybox-static cpio strace xz-utils python3"
+  qemu-system-x86 busybox-static cpio strace xz-utils python3
+  x11-apps imagemagick xdotool
+  dpkg-dev lintian desktop-file-utils"
+
+case "$purpose" in
+  run) packages=$run_packages ;;
+  test) packages=$test_packages ;;
+  *) echo "usage: $0 [--list] run|test" >&2; exit 2 ;;
+esac
+# One line each, duplicates dropped.
+packages=$(printf '%s\n' $packages | awk '!seen[$0]++')
+
+if $list; then
+  printf '%s\n' $packages
+  exit 0
+fi
 
 missing=""
 for p in $packages; do
@@ -15,7 +48,7 @@ for p in $packages; do
 done
 [ -z "$missing" ] && exit 0
 
-# wine32 is an i386 package.
+# wine32 is an i386 package; only the tests need it.
 needs_i386=false
 case "$missing" in *:i386*) dpkg --print-foreign-architectures | grep -qx i386 || needs_i386=true ;; esac
 

@@ -1,0 +1,36 @@
+#!/bin/sh
+# The Debian package as a user's apt would take it: lintian finds no error,
+# it holds both programs with what the desktop and man need, its desktop
+# entry is valid and starts programs it holds, and its dependencies were
+# computed (Qt among them).
+# Usage: check_deb.sh PACKAGE.deb
+set -u
+deb=$1
+fail() { echo "FAIL: $1"; exit 1; }
+[ -f "$deb" ] || fail "$deb is missing: make package-linux builds it"
+
+echo "lintian:"
+lintian --fail-on error --info "$deb" || fail "lintian reports errors"
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for path in ./usr/bin/kalderon-test ./usr/bin/kalderon-test-sim \
+    ./usr/share/applications/kalderon-test.desktop \
+    ./usr/share/icons/hicolor/32x32/apps/kalderon-test.png \
+    ./usr/share/man/man1/kalderon-test.1.gz ./usr/share/man/man1/kalderon-test-sim.1.gz \
+    ./usr/share/doc/kalderon-test/copyright ./usr/share/doc/kalderon-test/changelog.gz; do
+  echo "$contents" | grep -qx "$path" || fail "$path is not in the package"
+done
+
+dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "no computed dependency on Qt"
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+dpkg-deb -x "$deb" "$tmp"
+entry="$tmp/usr/share/applications/kalderon-test.desktop"
+desktop-file-validate "$entry" || fail "the desktop entry is not valid"
+for exe in $(sed -n 's/^Exec=//p' "$entry"); do
+  [ -x "$tmp/usr/bin/$exe" ] || fail "the desktop entry starts $exe, which the package does not hold"
+done
+grep -q '^Actions=' "$entry" || fail "the desktop entry has no action for the simulated board"
+zcat "$tmp/usr/share/man/man1/kalderon-test.1.gz" | grep -q 'KALDERON_PORT_TRACE' || fail "the manual misses KALDERON_PORT_TRACE"
+echo PASS
