@@ -20,6 +20,14 @@ add_executable(sim_board_test tests/sim_board_test.cpp)
 target_link_libraries(sim_board_test PRIVATE link port_sim step_recorder GTest::gtest_main)
 gtest_discover_tests(sim_board_test PROPERTIES LABELS unit)
 
+# The simulated board's waveform, read back by sigrok-cli.
+add_executable(vcd_write_read tests/vcd_write_read.cpp)
+target_link_libraries(vcd_write_read PRIVATE link port_sim)
+add_test(NAME vcd_read_by_sigrok
+  COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/vcd_sigrok.py $<TARGET_FILE:vcd_write_read>
+          ${CMAKE_BINARY_DIR}/write-read.vcd)
+set_tests_properties(vcd_read_by_sigrok PROPERTIES LABELS unit)
+
 add_executable(ppdev_test tests/ppdev_test.cpp)
 target_link_libraries(ppdev_test PRIVATE port_ppdev GTest::gtest_main)
 gtest_discover_tests(ppdev_test PROPERTIES LABELS unit)

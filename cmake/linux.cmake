@@ -3,6 +3,9 @@
 # --- The panel over Qt: the same dialog code and template as on Windows ------
 find_package(Qt6 REQUIRED COMPONENTS Widgets)
 find_program(LLVM_RC NAMES llvm-rc llvm-rc-14 REQUIRED)
+# llvm-rc preprocesses the script with clang; without it the script's
+# #include <windows.h> goes unread and the build fails far from the cause.
+find_program(CLANG_FOR_RC NAMES clang clang-14 REQUIRED)
 
 # The resource script compiled as on Windows, then embedded as bytes. llvm-rc
 # does not act on the script's code-page pragma, hence -C 65001; its

@@ -11,9 +11,10 @@ list=false
 if [ "${1:-}" = "--list" ]; then list=true; shift; fi
 purpose=${1:-}
 
-# The Linux panel: compiler, CMake, Qt, the resource compiler, a font; a
-# virtual X server only where there is no display to open it on.
-run_packages="cmake make g++ qt6-base-dev llvm fonts-dejavu-core"
+# The Linux panel: compiler, CMake, Qt, the resource compiler (llvm-rc, which
+# runs clang to preprocess the script), a font; a virtual X server only where
+# there is no display to open it on.
+run_packages="cmake make g++ qt6-base-dev llvm clang fonts-dejavu-core"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   run_packages="$run_packages xvfb xauth"
 fi
@@ -22,12 +23,13 @@ fi
 # qemu with a guest's tools; screenshots and driving X windows; the Debian
 # package's checks; the waveform readers.
 test_packages="$run_packages xvfb xauth
-  googletest libgtest-dev libgmock-dev libbenchmark-dev valgrind clang
+  googletest libgtest-dev libgmock-dev libbenchmark-dev valgrind
   g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine64 wine32:i386 fonts-wine
   qemu-system-x86 busybox-static cpio strace xz-utils python3
   x11-apps imagemagick xdotool
-  dpkg-dev lintian desktop-file-utils"
+  dpkg-dev lintian desktop-file-utils
+  sigrok-cli gtkwave"
 
 case "$purpose" in
   run) packages=$run_packages ;;

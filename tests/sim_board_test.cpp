@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <string>
 
 #include "board_ops.h"
 #include "sim_board.h"
@@ -141,6 +142,36 @@ TEST_F(SimBoardTest, TheTraceHasOneLinePerAccess) {
     EXPECT_EQ(text.str(),
               "W 378 5A\nW 37A 06\nW 37A 07\nW 37A 06\n"
               "W 37A 00\nR 379 A7\nW 37A 02\nR 379 57\n");
+}
+
+std::string FileText(const char* path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// A waveform is written anew each run (one appended to another is no longer
+// one), the same every time, and flushed after each access up to the next
+// timestamp, so a run killed at any point leaves a readable file whose last
+// access shows. sigrok reads it in the vcd_read_by_sigrok test.
+TEST_F(SimBoardTest, AVcdTraceIsAWholeFileOfItsOwnEachRun) {
+    char path[] = "/tmp/kalderon-trace-XXXXXX.vcd";
+    close(mkstemps(path, 4));
+    std::string runs[2];
+    for (std::string& run : runs) {
+        SimBoardReset();
+        ASSERT_TRUE(SimBoardTraceTo(path));
+        WriteRegister(REG_ADDR_HIGH, 0x1A);
+        ReadDataByte();
+        run = FileText(path);  // before the trace is closed
+        SimBoardTraceTo(nullptr);
+    }
+    remove(path);
+    EXPECT_EQ(runs[0], runs[1]);
+    EXPECT_NE(runs[0].find("$timescale 1 us $end"), std::string::npos) << "one access, one microsecond";
+    const size_t lastTime = runs[0].rfind("\n#");
+    EXPECT_EQ(runs[0].substr(lastTime), "\n#9\n") << "eight accesses, then the next timestamp";
 }
 
 }  // namespace

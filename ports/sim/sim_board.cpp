@@ -1,9 +1,11 @@
 #include "sim_board.h"
 
 #include "port_start.h"
+#include "vcd_trace.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 // Control-port bits 1-2: the register a strobe latches into.
 static constexpr uint8_t CODE_BITS = 0x06;
@@ -15,6 +17,7 @@ static uint8_t g_controlPort;
 static uint32_t g_timerLength;
 static uint32_t g_timerReadsLeft;
 static FILE* g_trace;
+static bool g_traceVcd;  // a waveform rather than text lines
 
 uint8_t SimBoardPattern(uint32_t address) {
     return static_cast<uint8_t>(address ^ (address >> 8) ^ (address >> 16));
@@ -46,19 +49,66 @@ uint8_t SimBoardPresentedByte() {
     return chipDrives ? g_memory[SimBoardAddress()] : BOARD_BUS_IDLE;
 }
 
+// Bits 0-2 read as set so that callers are seen to ignore them.
+static constexpr uint8_t STATUS_UNUSED_BITS = 0x07;
+
+// The status lines but the timer's: the selected nibble of the presented byte.
+static uint8_t NibbleLines() {
+    const uint8_t presented = SimBoardPresentedByte();
+    const uint8_t nibble = (g_controlPort & CTRL_NIBBLE_HIGH) ? (presented >> 4) : (presented & 0x0F);
+    return static_cast<uint8_t>(nibble << 4) | STATUS_UNUSED_BITS;
+}
+
+// The status lines as a read would find them now, without counting it.
+static uint8_t StatusLines() { return NibbleLines() | (g_timerReadsLeft > 0 ? STATUS_TIMER_RUNNING : 0); }
+
+// A status read sees the lines as they were when it read them; the timer
+// it counted down shows from the next access on.
+static BoardLines Lines(bool statusRead, uint8_t statusReadValue) {
+    const uint8_t status = statusRead ? statusReadValue : StatusLines();
+    return {g_dataPort,
+            g_controlPort,
+            status,
+            statusRead,
+            g_latches[REG_DATA],
+            SimBoardAddress(),
+            g_latches[REG_CONTROL],
+            SimBoardPresentedByte(),
+            (status & STATUS_TIMER_RUNNING) != 0};
+}
+
+static bool EndsWith(const char* text, const char* end) {
+    const size_t length = strlen(text), endLength = strlen(end);
+    return length >= endLength && strcmp(text + length - endLength, end) == 0;
+}
+
+// A text trace appends; a waveform is a whole file of its own each run, as
+// one appended to another is no longer a waveform.
 bool SimBoardTraceTo(const char* path) {
     if (g_trace != nullptr) fclose(g_trace);
-    g_trace = (path != nullptr && *path != '\0') ? fopen(path, "a") : nullptr;
+    g_trace = nullptr;
+    if (path == nullptr || *path == '\0') return false;
+    g_traceVcd = EndsWith(path, ".vcd");
+    g_trace = fopen(path, g_traceVcd ? "w" : "a");
+    if (g_trace != nullptr && g_traceVcd) VcdStart(g_trace, Lines(false, 0));
     return g_trace != nullptr;
 }
 
 // The program starts on a board in its start state, tracing if asked to.
 static const bool g_started = (SimBoardReset(), SimBoardTraceTo(getenv("KALDERON_PORT_TRACE")), true);
 
-static void Trace(char kind, short port, uint8_t value) {
-    if (g_trace == nullptr) return;
+// Out of line, so that with tracing off an access pays for one test only.
+__attribute__((noinline)) static void TraceAccess(char kind, short port, uint8_t value) {
+    if (g_traceVcd) {
+        VcdAccess(g_trace, Lines(kind == 'R' && port == LPT_STATUS, value));
+        return;
+    }
     fprintf(g_trace, "%c %03X %02X\n", kind, port & 0xFFF, value);
     fflush(g_trace);
+}
+
+static inline void Trace(char kind, short port, uint8_t value) {
+    if (g_trace != nullptr) TraceAccess(kind, port, value);
 }
 
 // A new control-register value arrives on a strobe. A falling PGM edge with
@@ -85,13 +135,8 @@ static void WriteControlPort(uint8_t value) {
     }
 }
 
-// Bits 0-2 read as set so that callers are seen to ignore them.
-static constexpr uint8_t STATUS_UNUSED_BITS = 0x07;
-
 static uint8_t ReadStatusPort() {
-    const uint8_t presented = SimBoardPresentedByte();
-    const uint8_t nibble = (g_controlPort & CTRL_NIBBLE_HIGH) ? (presented >> 4) : (presented & 0x0F);
-    uint8_t status = static_cast<uint8_t>(nibble << 4) | STATUS_UNUSED_BITS;
+    uint8_t status = NibbleLines();
     if (g_timerReadsLeft > 0) {
         --g_timerReadsLeft;
         status |= STATUS_TIMER_RUNNING;
@@ -101,9 +146,9 @@ static uint8_t ReadStatusPort() {
 
 extern "C" void PORT_CALL Out32(short port, short value) {
     const uint8_t byte = static_cast<uint8_t>(value);
-    Trace('W', port, byte);
     if (port == LPT_DATA) g_dataPort = byte;
     if (port == LPT_CONTROL) WriteControlPort(byte);
+    Trace('W', port, byte);  // after the write: a waveform shows what it did
 }
 
 extern "C" short PORT_CALL Inp32(short port) {

@@ -34,7 +34,8 @@ uint8_t SimBoardMemory(uint32_t address);
 uint8_t SimBoardPattern(uint32_t address);  // the start fill
 uint8_t SimBoardPresentedByte();            // what read-back would see now
 
-// Appends every port access to path, one line each ("W 378 5A", "R 379 F8").
-// A null or empty path turns the trace off. At start the board traces to the
-// file KALDERON_PORT_TRACE names, if it is set.
+// Appends every port access to path, one line each ("W 378 5A", "R 379 F8");
+// a path ending in ".vcd" is written anew as a waveform of every line
+// instead (vcd_trace.h). A null or empty path turns the trace off. At start
+// the board traces to the file KALDERON_PORT_TRACE names, if it is set.
 bool SimBoardTraceTo(const char* path);
