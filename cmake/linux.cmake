@@ -58,6 +58,8 @@ install(FILES ${CMAKE_BINARY_DIR}/kalderon-test.1.gz ${CMAKE_BINARY_DIR}/kaldero
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES resources/debian/copyright ${CMAKE_BINARY_DIR}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# GTKWave's view of the simulated board's waveforms.
+install(FILES resources/kalderon-board.gtkw DESTINATION ${CMAKE_INSTALL_DATADIR}/kalderon-test)
 
 # --- The Debian package: make package-linux -----------------------------------
 set(CPACK_GENERATOR DEB)

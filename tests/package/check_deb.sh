@@ -17,7 +17,8 @@ for path in ./usr/bin/kalderon-test ./usr/bin/kalderon-test-sim \
     ./usr/share/applications/kalderon-test.desktop \
     ./usr/share/icons/hicolor/32x32/apps/kalderon-test.png \
     ./usr/share/man/man1/kalderon-test.1.gz ./usr/share/man/man1/kalderon-test-sim.1.gz \
-    ./usr/share/doc/kalderon-test/copyright ./usr/share/doc/kalderon-test/changelog.gz; do
+    ./usr/share/doc/kalderon-test/copyright ./usr/share/doc/kalderon-test/changelog.gz \
+    ./usr/share/kalderon-test/kalderon-board.gtkw; do
   echo "$contents" | grep -qx "$path" || fail "$path is not in the package"
 done
 
