@@ -12,8 +12,8 @@
 
 static int port_fd = -1;
 
-static int open_port(const char *path, int flags, mode_t mode, const char *real) {
-    int (*next)(const char *, int, ...) = (int (*)(const char *, int, ...))dlsym(RTLD_NEXT, real);
+static int open_port(const char *path, int flags, mode_t mode) {
+    int (*next)(const char *, int, ...) = (int (*)(const char *, int, ...))dlsym(RTLD_NEXT, "open");
     if (strcmp(path, "/dev/parport0") != 0) return next(path, flags, mode);
     port_fd = next("/dev/null", O_RDWR | O_CLOEXEC);
     return port_fd;
@@ -24,16 +24,11 @@ int open(const char *path, int flags, ...) {
     va_start(args, flags);
     mode_t mode = (flags & O_CREAT) ? va_arg(args, mode_t) : 0;
     va_end(args);
-    return open_port(path, flags, mode, "open");
+    return open_port(path, flags, mode);
 }
 
-int open64(const char *path, int flags, ...) {
-    va_list args;
-    va_start(args, flags);
-    mode_t mode = (flags & O_CREAT) ? va_arg(args, mode_t) : 0;
-    va_end(args);
-    return open_port(path, flags, mode, "open64");
-}
+/* On 64-bit Linux the two are one and the same call. */
+int open64(const char *path, int flags, ...) __attribute__((alias("open")));
 
 int ioctl(int fd, unsigned long request, ...) {
     va_list args;

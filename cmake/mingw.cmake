@@ -1,0 +1,12 @@
+# What both MinGW-w64 toolchain files share; each sets TOOLCHAIN_PREFIX and
+# the Wine that runs its programs first.
+set(CMAKE_SYSTEM_NAME Windows)
+# The posix thread model: GoogleTest needs std::mutex. Everything links
+# statically, so no threading DLL is shipped.
+set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
