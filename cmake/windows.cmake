@@ -1,13 +1,7 @@
 # Windows: the panel program importing this width's port library, and its
 # end-to-end tests under Wine.
+# The width (PORT_LIBRARY, WINDOWS_BITS, MANIFEST_ARCH) is chosen at the top.
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
-if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-  set(WINDOWS_BITS 64)
-  set(MANIFEST_ARCH amd64)
-else()
-  set(WINDOWS_BITS 32)
-  set(MANIFEST_ARCH x86)
-endif()
 
 # Version information and the application manifest, from the project's version.
 set(WINDOWS_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.0.0)

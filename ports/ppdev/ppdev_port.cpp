@@ -73,13 +73,10 @@ int ClaimParallelPort(const char* path, FILE* err) {
     return fd;
 }
 
-// headline holds %s where the device goes.
-[[noreturn]] static void Refuse(const wchar_t* headline, int error, const PortFix& fix) {
+// format takes the device, the system's reason and the fix, in that order.
+[[noreturn]] static void Refuse(const wchar_t* format, int error, const PortFix& fix) {
     wchar_t text[512];
-    constexpr int SIZE = sizeof text / sizeof text[0];
-    const int head = swprintf(text, SIZE, headline, PPDEV_PATH);
-    swprintf(text + (head > 0 ? head : 0), SIZE - (head > 0 ? head : 0), L":\n%s.\n\n%ls", strerror(error),
-             fix.russian);
+    swprintf(text, sizeof text / sizeof text[0], format, PPDEV_PATH, strerror(error), fix.russian);
     ShowPortTrouble(text);
     exit(1);
 }
@@ -87,7 +84,7 @@ int ClaimParallelPort(const char* path, FILE* err) {
 void PortStart() {
     if (ClaimParallelPort(PPDEV_PATH, stderr) >= 0) return;
     const int error = errno;
-    Refuse(L"Не удалось открыть параллельный порт %s", error, FixFor(error));
+    Refuse(L"Не удалось открыть параллельный порт %s:\n%s.\n\n%ls", error, FixFor(error));
 }
 
 // An access that fails must not go on silently: Read would show invented
@@ -97,7 +94,7 @@ void PortStart() {
     const int error = errno;
     fprintf(stderr, "kalderon-test: the parallel port %s failed: %s.\nFix: %s.\n", PPDEV_PATH, strerror(error),
             LOST_FIX.english);
-    Refuse(L"Параллельный порт %s перестал отвечать", error, LOST_FIX);
+    Refuse(L"Параллельный порт %s перестал отвечать:\n%s.\n\n%ls", error, LOST_FIX);
 }
 
 // Exactly one ioctl per access and nothing else in the path but its result's
