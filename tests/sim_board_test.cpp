@@ -169,7 +169,6 @@ TEST_F(SimBoardTest, AVcdTraceIsAWholeFileOfItsOwnEachRun) {
     }
     remove(path);
     EXPECT_EQ(runs[0], runs[1]);
-    EXPECT_NE(runs[0].find("$timescale 1 us $end"), std::string::npos) << "one access, one microsecond";
     const size_t lastTime = runs[0].rfind("\n#");
     EXPECT_EQ(runs[0].substr(lastTime), "\n#9\n") << "eight accesses, then the next timestamp";
 }

@@ -1,5 +1,5 @@
 // The simulated board's waveform of one Write of 0x1A to address high and
-// one Read, for readers we did not write to check (tests/vcd_sigrok.sh).
+// one Read, for readers we did not write to check (tests/vcd_sigrok.py).
 // 0x1A is not its own mirror image, so a reversed bit order shows.
 #include <cstdio>
 

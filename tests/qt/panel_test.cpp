@@ -88,26 +88,26 @@ TEST_F(PanelTest, OpensCentredFixedWithTheFocusOnExit) {
               0);
 }
 
+// Where as many Tab presses as expected take the focus, one by one.
+std::vector<int> TabVisits(const std::vector<int>& expected) {
+    std::vector<int> visited;
+    for (size_t i = 0; i < expected.size(); ++i) {
+        Key(Qt::Key_Tab);
+        visited.push_back(ControlId(QApplication::focusWidget()));
+    }
+    return visited;
+}
+
 TEST_F(PanelTest, TabVisitsTheTabStopsInTemplateOrder) {
     RunPanel([] {
-        std::vector<int> visited;
-        for (size_t i = 0; i < TAB_ORDER_FROM_EXIT.size(); ++i) {
-            Key(Qt::Key_Tab);
-            visited.push_back(ControlId(QApplication::focusWidget()));
-        }
-        EXPECT_EQ(visited, TAB_ORDER_FROM_EXIT);
+        EXPECT_EQ(TabVisits(TAB_ORDER_FROM_EXIT), TAB_ORDER_FROM_EXIT);
         EXPECT_TRUE(Checked(IDC_SEL_CONTROL)) << "Tab moves the focus, not the selection";
         Key(Qt::Key_Tab, Qt::ShiftModifier);
         EXPECT_EQ(QApplication::focusWidget(), Control(IDC_TIMER_TEST)) << "backwards past the hidden spare";
 
         Click(IDC_SEL_DATA);
         Control(IDCANCEL)->setFocus(Qt::OtherFocusReason);
-        visited.clear();
-        for (size_t i = 0; i < TAB_ORDER_FROM_EXIT_AFTER_SELECTING_DATA.size(); ++i) {
-            Key(Qt::Key_Tab);
-            visited.push_back(ControlId(QApplication::focusWidget()));
-        }
-        EXPECT_EQ(visited, TAB_ORDER_FROM_EXIT_AFTER_SELECTING_DATA);
+        EXPECT_EQ(TabVisits(TAB_ORDER_FROM_EXIT_AFTER_SELECTING_DATA), TAB_ORDER_FROM_EXIT_AFTER_SELECTING_DATA);
         Key(Qt::Key_Escape);
     });
 }

@@ -333,24 +333,24 @@ TEST_F(PanelTest, StartsWithTheFocusOnExitAndNoDefaultButton) {
     EXPECT_TRUE(Trace(panel).empty()) << "no port is touched at start";
 }
 
-TEST_F(PanelTest, TabVisitsTheTabStopsInTemplateOrder) {
+// Where as many Tab presses as expected take the focus, one by one.
+std::vector<int> TabVisits(const Panel& p, const std::vector<int>& expected) {
     std::vector<int> visited;
-    for (size_t i = 0; i < TAB_ORDER_FROM_EXIT.size(); ++i) {
-        Key(panel, VK_TAB);
-        visited.push_back(GetDlgCtrlID(Focus(panel)));
+    for (size_t i = 0; i < expected.size(); ++i) {
+        Key(p, VK_TAB);
+        visited.push_back(GetDlgCtrlID(Focus(p)));
     }
-    EXPECT_EQ(visited, TAB_ORDER_FROM_EXIT);
+    return visited;
+}
+
+TEST_F(PanelTest, TabVisitsTheTabStopsInTemplateOrder) {
+    EXPECT_EQ(TabVisits(panel, TAB_ORDER_FROM_EXIT), TAB_ORDER_FROM_EXIT);
     EXPECT_TRUE(Checked(panel, IDC_SEL_CONTROL)) << "Tab moves the focus, not the selection";
 
     Click(panel, IDC_SEL_DATA);
     PostMessageW(panel.dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(panel, IDCANCEL)), TRUE);
     Settle(panel);
-    visited.clear();
-    for (size_t i = 0; i < TAB_ORDER_FROM_EXIT_AFTER_SELECTING_DATA.size(); ++i) {
-        Key(panel, VK_TAB);
-        visited.push_back(GetDlgCtrlID(Focus(panel)));
-    }
-    EXPECT_EQ(visited, TAB_ORDER_FROM_EXIT_AFTER_SELECTING_DATA);
+    EXPECT_EQ(TabVisits(panel, TAB_ORDER_FROM_EXIT_AFTER_SELECTING_DATA), TAB_ORDER_FROM_EXIT_AFTER_SELECTING_DATA);
 }
 
 // --- Write ------------------------------------------------------------------
