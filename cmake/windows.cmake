@@ -38,6 +38,15 @@ target_link_options(closed_driver PRIVATE -static -static-libgcc)
 set_target_properties(closed_driver PROPERTIES OUTPUT_NAME ${PORT_LIBRARY} PREFIX ""
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/closed-driver)
 
+# A stand-in for the real port library: the simulated board under the real
+# DLL's exports alone, so that the program looks its port up as it would on
+# a PC, and the board's trace shows which ports it reached.
+add_library(stand_in_port SHARED ports/sim/sim_board.cpp ports/sim/vcd_trace.cpp ports/sim/${PORT_LIBRARY}.def)
+target_link_libraries(stand_in_port PRIVATE port_abi)
+target_link_options(stand_in_port PRIVATE -static -static-libgcc -static-libstdc++)
+set_target_properties(stand_in_port PROPERTIES OUTPUT_NAME ${PORT_LIBRARY} PREFIX ""
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/stand-in)
+
 add_executable(panel_e2e tests/wine/panel_e2e.cpp)
 target_include_directories(panel_e2e PRIVATE panel tests/support)
 target_link_libraries(panel_e2e PRIVATE gtest version)

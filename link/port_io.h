@@ -6,16 +6,14 @@
 
 #include <cstdint>
 
-// The build defines PORT_CALL as the port library's calling convention and
-// PORT_IMPORT where the primitives come from a DLL; natively both are empty.
+// The build defines PORT_CALL as the port library's calling convention;
+// natively it is empty.
 #ifndef PORT_CALL
 #define PORT_CALL
 #endif
-#ifndef PORT_IMPORT
-#define PORT_IMPORT
-#endif
 
-// The first parallel port. Fixed: never configured or probed.
+// The first parallel port at its classic base. The link always speaks to
+// these; a port library whose port lies elsewhere moves each access there.
 constexpr short LPT_DATA = 0x378;     // written: the byte for a board register
 constexpr short LPT_STATUS = 0x379;   // read: read-back nibble and timer line
 constexpr short LPT_CONTROL = 0x37A;  // written: register code, strobe, nibble, timer
@@ -39,5 +37,5 @@ constexpr RegisterCode REG_ADDR_HIGH = 6;  // A8-A15
 
 // The port library's ABI. Out32 writes the low byte of value; Inp32's low byte
 // is the byte read. Neither reports failure, and nothing waits around them.
-extern "C" PORT_IMPORT short PORT_CALL Inp32(short port);
-extern "C" PORT_IMPORT void PORT_CALL Out32(short port, short value);
+extern "C" short PORT_CALL Inp32(short port);
+extern "C" void PORT_CALL Out32(short port, short value);

@@ -10,6 +10,11 @@
 // Control-port bits 1-2: the register a strobe latches into.
 static constexpr uint8_t CODE_BITS = 0x06;
 
+// The board decodes only the port's two low address lines, as a card does
+// within its block, so it answers on whatever base the program uses.
+static constexpr short PORT_OFFSET_BITS = 0x03;
+static bool IsPort(short port, short classic) { return (port & PORT_OFFSET_BITS) == (classic & PORT_OFFSET_BITS); }
+
 static uint8_t g_memory[SIM_MEMORY_SIZE];
 static uint8_t g_latches[REG_ADDR_HIGH + 1];  // indexed by register code
 static uint8_t g_dataPort;
@@ -77,6 +82,8 @@ static BoardLines Lines(bool statusRead, uint8_t statusReadValue) {
             (status & STATUS_TIMER_RUNNING) != 0};
 }
 
+static constexpr unsigned PORT_NUMBER_MASK = 0xFFFF;
+
 static bool EndsWith(const char* text, const char* end) {
     const size_t length = strlen(text), endLength = strlen(end);
     return length >= endLength && strcmp(text + length - endLength, end) == 0;
@@ -100,10 +107,11 @@ static const bool g_started = (SimBoardReset(), SimBoardTraceTo(getenv("KALDERON
 // Out of line, so that with tracing off an access pays for one test only.
 __attribute__((noinline)) static void TraceAccess(char kind, short port, uint8_t value) {
     if (g_traceVcd) {
-        VcdAccess(g_trace, Lines(kind == 'R' && port == LPT_STATUS, value));
+        VcdAccess(g_trace, Lines(kind == 'R' && IsPort(port, LPT_STATUS), value));
         return;
     }
-    fprintf(g_trace, "%c %03X %02X\n", kind, port & 0xFFF, value);
+    // Three digits for the classic ports, four for a card's.
+    fprintf(g_trace, "%c %03X %02X\n", kind, unsigned(port) & PORT_NUMBER_MASK, value);
     fflush(g_trace);
 }
 
@@ -146,16 +154,16 @@ static uint8_t ReadStatusPort() {
 
 extern "C" void PORT_CALL Out32(short port, short value) {
     const uint8_t byte = static_cast<uint8_t>(value);
-    if (port == LPT_DATA) g_dataPort = byte;
-    if (port == LPT_CONTROL) WriteControlPort(byte);
+    if (IsPort(port, LPT_DATA)) g_dataPort = byte;
+    if (IsPort(port, LPT_CONTROL)) WriteControlPort(byte);
     Trace('W', port, byte);  // after the write: a waveform shows what it did
 }
 
 extern "C" short PORT_CALL Inp32(short port) {
     uint8_t value = 0xFF;  // an unused port floats high
-    if (port == LPT_DATA) value = g_dataPort;
-    if (port == LPT_CONTROL) value = g_controlPort;
-    if (port == LPT_STATUS) value = ReadStatusPort();
+    if (IsPort(port, LPT_DATA)) value = g_dataPort;
+    if (IsPort(port, LPT_CONTROL)) value = g_controlPort;
+    if (IsPort(port, LPT_STATUS)) value = ReadStatusPort();
     Trace('R', port, value);
     return value;
 }

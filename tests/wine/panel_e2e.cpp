@@ -22,6 +22,8 @@ std::wstring g_exe;          // kalderon-test.exe
 std::wstring g_simFolder;    // the simulated board's inpout32.dll
 std::wstring g_closedFolder; // an inpout32.dll whose driver is not open
 std::wstring g_outFolder;    // traces and the screenshot
+std::wstring g_standInFolder; // the simulated board as a real port library would be
+std::wstring g_registryFolder; // .reg files of the parallel ports a PC lists
 
 constexpr DWORD WAIT_MS = 10000;
 const wchar_t* const PANEL_CAPTION = L"KALDERON TEST";
@@ -34,8 +36,8 @@ std::wstring ClassOf(HWND w) {
 }
 
 std::wstring TextOf(HWND w) {
-    wchar_t text[256] = {};
-    GetWindowTextW(w, text, 256);
+    wchar_t text[2048] = {};
+    GetWindowTextW(w, text, 2048);
     return text;
 }
 
@@ -78,7 +80,7 @@ HWND WaitForDialog(DWORD pid, HWND exclude, DWORD threadId, DWORD ms = WAIT_MS) 
 
 int g_launches = 0;
 
-Panel Launch(const std::wstring& dllFolder) {
+Panel Launch(const std::wstring& dllFolder, const std::wstring& arguments = L"") {
     Panel p;
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
@@ -89,7 +91,7 @@ Panel Launch(const std::wstring& dllFolder) {
     SetEnvironmentVariableA("KALDERON_PORT_TRACE", path);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    std::wstring command = L"\"" + g_exe + L"\"";
+    std::wstring command = L"\"" + g_exe + L"\" " + arguments;
     // The DLL is found in the current folder, as the operator's copy would be
     // found beside the program.
     if (!CreateProcessW(g_exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, dllFolder.c_str(),
@@ -100,8 +102,8 @@ Panel Launch(const std::wstring& dllFolder) {
     return p;
 }
 
-Panel Open() {
-    Panel p = Launch(g_simFolder);
+Panel Open(const std::wstring& dllFolder = g_simFolder, const std::wstring& arguments = L"") {
+    Panel p = Launch(dllFolder, arguments);
     WaitForInputIdle(p.process.hProcess, WAIT_MS);
     p.dialog = WaitForDialog(p.process.dwProcessId, nullptr, 0);
     if (p.dialog == nullptr || TextOf(p.dialog) != PANEL_CAPTION) ADD_FAILURE() << "the panel did not open";
@@ -502,6 +504,102 @@ TEST(PanelDriverCheck, AClosedPortDriverIsRefusedWithCodeOne) {
     EXPECT_EQ(WaitForExit(p), 1);
 }
 
+// --- Finding the port ----------------------------------------------------------
+
+std::string Utf8(const std::wstring& text) {
+    char bytes[4096] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes, sizeof bytes - 1, nullptr, nullptr);
+    return bytes;
+}
+
+// Runs a program of the prefix's and waits for it.
+void RunAndWait(std::wstring command) {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &process));
+    WaitForSingleObject(process.hProcess, WAIT_MS);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+}
+
+// The machine's parallel ports become exactly these (.reg files), as
+// regedit imports them.
+void ListPorts(const std::vector<const wchar_t*>& devices) {
+    RunAndWait(L"regedit /S \"" + g_registryFolder + L"\\no-ports.reg\"");
+    for (const wchar_t* device : devices) RunAndWait(L"regedit /S \"" + g_registryFolder + L"\\" + device + L"\"");
+}
+
+const wchar_t* const ONBOARD_LPT1 = L"onboard-lpt1.reg";  // 0378-037F, then 0778-077F
+const wchar_t* const PCIE_LPT3 = L"pcie-lpt3.reg";        // D010-D017, then D000-D007
+
+struct PortCase {
+    const char* name;
+    std::vector<const wchar_t*> devices;
+    std::wstring arguments;
+    std::string data, control;  // where a Write lands; none: refused
+    std::vector<std::wstring> boxSays;
+};
+
+// The program asks the stand-in library, which answers on whatever base it
+// is given, so its trace shows which port the program chose.
+TEST(PortChoice, TheFirstListedPortOrTheOneNamedOrARefusalBeforeAnyAccess) {
+    const PortCase cases[] = {
+        {"a card alone: its first range, not its lower second", {PCIE_LPT3}, L"", "D010", "D012", {}},
+        {"onboard and card: the lowest LPT", {PCIE_LPT3, ONBOARD_LPT1}, L"", "378", "37A", {}},
+        {"--port LPT3", {ONBOARD_LPT1, PCIE_LPT3}, L"--port LPT3", "D010", "D012", {}},
+        {"--port=lpt3", {ONBOARD_LPT1, PCIE_LPT3}, L"--port=lpt3", "D010", "D012", {}},
+        {"a base Windows does not list", {ONBOARD_LPT1}, L"--port 0x278", "278", "27A", {}},
+        {"a range as Device Manager shows it", {}, L"--port \"E000 - E007\"", "E000", "E002", {}},
+        {"no port at all", {}, L"", "", "", {L"ни одного параллельного порта", L"--port D010", L"Ресурсы"}},
+        {"an LPT not listed", {ONBOARD_LPT1, PCIE_LPT3}, L"--port LPT2", "", "",
+         {L"«LPT2»", L"LPT1 (0378), LPT3 (D010)"}},
+        {"not a port", {PCIE_LPT3}, L"--port xyz", "", "", {L"«xyz»", L"LPT3 (D010)"}},
+        {"a base above the last port", {PCIE_LPT3}, L"--port 10000", "", "", {L"«10000»"}},
+        {"an empty value", {PCIE_LPT3}, L"--port=", "", "", {L"«»"}},
+        {"an unknown option", {}, L"/port LPT1", "", "", {L"«/port»", L"ни одного"}},
+    };
+    for (const PortCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ListPorts(c.devices);
+        Panel p = Launch(g_standInFolder, c.arguments);
+        if (c.data.empty()) {
+            HWND box = WaitForDialog(p.process.dwProcessId, nullptr, 0);
+            ASSERT_NE(box, nullptr);
+            EXPECT_NE(TextOf(box), PANEL_CAPTION);
+            for (const std::wstring& said : c.boxSays)
+                EXPECT_NE(BoxText(box).find(said), std::wstring::npos) << "a text the box lacks: " << Utf8(said) << " in " << Utf8(BoxText(box));
+            PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+            EXPECT_EQ(WaitForExit(p), 1);
+            EXPECT_TRUE(Trace(p).empty()) << "a port was touched before the refusal";
+            continue;
+        }
+        WaitForInputIdle(p.process.hProcess, WAIT_MS);
+        p.dialog = WaitForDialog(p.process.dwProcessId, nullptr, 0);
+        ASSERT_NE(p.dialog, nullptr);
+        ASSERT_EQ(TextOf(p.dialog), PANEL_CAPTION);
+        Click(p, IDC_WRITE);
+        EXPECT_EQ(Trace(p), (std::vector<std::string>{"W " + c.data + " 00", "W " + c.control + " 02",
+                                                      "W " + c.control + " 03", "W " + c.control + " 02"}));
+        PostMessageW(p.dialog, WM_CLOSE, 0, 0);
+        EXPECT_EQ(WaitForExit(p), 0);
+    }
+    ListPorts({});
+}
+
+// A laptop with no parallel port is where the simulated board is tried: it
+// looks nothing up and refuses nothing.
+TEST(PortChoice, TheSimulatedBoardNeedsNoPort) {
+    ListPorts({});
+    Panel p = Open(g_simFolder, L"--port LPT9");
+    ASSERT_NE(p.dialog, nullptr);
+    Click(p, IDC_WRITE);
+    EXPECT_EQ(Trace(p).front(), "W 378 00");
+    PostMessageW(p.dialog, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForExit(p), 0);
+}
+
 // --- What Explorer and Task Manager show of the program file -------------------
 
 // Looked up under the language the file itself lists first, as Explorer does.
@@ -594,16 +692,19 @@ TEST(PanelPicture, Screenshot) {
 }  // namespace
 
 // Arguments: the program, the simulated board's folder, the closed-driver
-// folder and the output folder, as Windows paths; then GoogleTest's own.
+// folder, the output folder (the build's, with the stand-in library in it)
+// and the folder of .reg files, as Windows paths; then GoogleTest's own.
 int wmain(int argc, wchar_t** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    if (argc != 5) {
-        fprintf(stderr, "usage: panel_e2e EXE SIM_FOLDER CLOSED_FOLDER OUT_FOLDER\n");
+    if (argc != 6) {
+        fprintf(stderr, "usage: panel_e2e EXE SIM_FOLDER CLOSED_FOLDER OUT_FOLDER REGISTRY_FOLDER\n");
         return 2;
     }
     g_exe = argv[1];
     g_simFolder = argv[2];
     g_closedFolder = argv[3];
     g_outFolder = argv[4];
+    g_standInFolder = g_outFolder + L"\\stand-in";
+    g_registryFolder = argv[5];
     return RUN_ALL_TESTS();
 }

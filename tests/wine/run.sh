@@ -64,7 +64,7 @@ w() { "$wine" winepath -w "$1" 2>/dev/null; }
 rm -f "$build/panel.bmp" "$build/panel.png"
 status=0
 "$wine" "$driver" "$(w "$build/kalderon-test.exe")" "$(w "$build/sim")" "$(w "$build/closed-driver")" \
-  "$(w "$build")" "$@" || status=$?
+  "$(w "$build")" "$(w "$(cd "$(dirname "$0")" && pwd)/registry")" "$@" || status=$?
 if [ -f "$build/panel.bmp" ]; then
   convert "$build/panel.bmp" "$build/panel.png" && rm -f "$build/panel.bmp"
 fi
