@@ -10,11 +10,15 @@
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
+#include <cstdint>
 
+#include "kernel_ports.h"
+#include "port_args.h"
 #include "port_io.h"
 #include "port_start.h"
 
 static int g_port = -1;
+static const char* g_path = PPDEV_PATH;  // the device claimed, for messages
 
 // Why the port cannot be had, and what to do: in English for standard error,
 // in the panel's language for the operator's box.
@@ -73,18 +77,125 @@ int ClaimParallelPort(const char* path, FILE* err) {
     return fd;
 }
 
-// format takes the device, the system's reason and the fix, in that order.
-[[noreturn]] static void Refuse(const wchar_t* format, int error, const PortFix& fix) {
+static constexpr size_t TEXT_MAX = 2048;
+
+// The ports the kernel has, and why a USB adapter will not do, in both
+// languages: appended to every refusal at start.
+struct PortsHere {
+    char english[TEXT_MAX];
+    wchar_t russian[TEXT_MAX];
+};
+
+static void DescribePortsHere(PortsHere* here) {
+    KernelPort ports[KERNEL_PORTS_MAX];
+    char listed[TEXT_MAX / 2];
+    DescribePorts(ports, ListKernelPorts(ports), listed, sizeof listed);
+    const bool usb = HaveUsbPrinter();
+    if (listed[0] == '\0') {
+        snprintf(here->english, TEXT_MAX, "The kernel has no parallel port.");
+        swprintf(here->russian, TEXT_MAX, L"Ядро не нашло ни одного параллельного порта.");
+    } else {
+        snprintf(here->english, TEXT_MAX, "Parallel ports here: %s.", listed);
+        swprintf(here->russian, TEXT_MAX, L"Параллельные порты этого компьютера: %s.", listed);
+    }
+    if (!usb) return;
+    const size_t english = strlen(here->english), russian = wcslen(here->russian);
+    snprintf(here->english + english, TEXT_MAX - english,
+             "\nA USB-to-parallel adapter (/dev/usb/lp*) cannot drive the board: it is a printer "
+             "interface, not a port.");
+    swprintf(here->russian + russian, TEXT_MAX - russian,
+             L"\nUSB-адаптер параллельного порта (/dev/usb/lp*) не может управлять платой: это интерфейс "
+             L"принтера, а не порт.");
+}
+
+// What the operator typed, for the box: UTF-8 decoded by hand, as swprintf's
+// %s would need a UTF-8 locale the program never sets. A byte that is not
+// UTF-8 shows as '?'.
+struct WideText {
     wchar_t text[512];
-    swprintf(text, sizeof text / sizeof text[0], format, PPDEV_PATH, strerror(error), fix.russian);
+};
+
+static WideText Widen(const char* bytes) {
+    WideText wide = {};
+    size_t out = 0;
+    for (const unsigned char* in = reinterpret_cast<const unsigned char*>(bytes); *in != 0 && out < 511;) {
+        const int more = *in >= 0xF0 ? 3 : *in >= 0xE0 ? 2 : *in >= 0xC0 ? 1 : 0;
+        uint32_t code = more == 0 ? *in : *in & (0x3F >> more);
+        int i = 1;
+        for (; i <= more && (in[i] & 0xC0) == 0x80; ++i) code = code << 6 | (in[i] & 0x3F);
+        const bool whole = *in < 0x80 || (*in >= 0xC0 && i > more);
+        wide.text[out++] = whole ? wchar_t(code) : L'?';
+        in += whole ? more + 1 : 1;
+    }
+    return wide;
+}
+
+[[noreturn]] static void Refuse(const wchar_t* text) {
     ShowPortTrouble(text);
     exit(1);
 }
 
-void PortStart() {
-    if (ClaimParallelPort(PPDEV_PATH, stderr) >= 0) return;
+// --port named nothing this program can open.
+[[noreturn]] static void RefuseGiven(const char* given) {
+    static PortsHere here;
+    DescribePortsHere(&here);
+    fprintf(stderr,
+            "kalderon-test: \"%s\" is not a parallel port here.\n"
+            "Name a port as --port /dev/parport1 or by its base, --port 0x278.\n%s\n",
+            given, here.english);
+    static wchar_t text[TEXT_MAX];
+    swprintf(text, TEXT_MAX,
+             L"Порт «%ls» не найден или это не порт.\n"
+             L"Укажите порт так: --port /dev/parport1 или --port 0x278.\n\n%ls",
+             Widen(given).text, here.russian);
+    Refuse(text);
+}
+
+// The device of the kernel's port with this base, or null.
+static const char* DeviceAt(uint32_t base) {
+    static char path[32];
+    KernelPort ports[KERNEL_PORTS_MAX];
+    const int count = ListKernelPorts(ports);
+    for (int i = 0; i < count; ++i) {
+        if (ports[i].base != base) continue;
+        snprintf(path, sizeof path, "/dev/parport%u", ports[i].number);
+        return path;
+    }
+    return nullptr;
+}
+
+void PortStartWith(int count, const char* const* args) {
+    const PortArgument asked = ReadPortArgument(count, args);
+    if (asked.kind == PortAsked::Device) g_path = asked.given;
+    if (asked.kind == PortAsked::Base) g_path = DeviceAt(asked.number);
+    if (asked.kind == PortAsked::Lpt || asked.kind == PortAsked::Wrong || g_path == nullptr)
+        RefuseGiven(asked.given);
+    if (ClaimParallelPort(g_path, stderr) >= 0) return;
     const int error = errno;
-    Refuse(L"Не удалось открыть параллельный порт %s:\n%s.\n\n%ls", error, FixFor(error));
+    static PortsHere here;
+    DescribePortsHere(&here);
+    fprintf(stderr, "%s\n", here.english);
+    static wchar_t text[TEXT_MAX];
+    swprintf(text, TEXT_MAX, L"Не удалось открыть параллельный порт %ls:\n%s.\n\n%ls\n\n%ls",
+             Widen(g_path).text, strerror(error), FixFor(error).russian, here.russian);
+    Refuse(text);
+}
+
+// The operator's arguments, from the kernel's copy of the command line.
+static constexpr int ARGS_MAX = 8;  // more than --port's two are wrong anyway
+
+void PortStart() {
+    static char line[4096];
+    const char* args[ARGS_MAX];
+    FILE* file = fopen("/proc/self/cmdline", "r");
+    const size_t size = file != nullptr ? fread(line, 1, sizeof line - 1, file) : 0;
+    if (file != nullptr) fclose(file);
+    int count = -1;  // the program's own name is not an argument
+    for (size_t at = 0; at < size && count < ARGS_MAX; at += strlen(line + at) + 1) {
+        if (count >= 0) args[count] = line + at;
+        ++count;
+    }
+    PortStartWith(count < 0 ? 0 : count, args);
 }
 
 // An access that fails must not go on silently: Read would show invented
@@ -92,9 +203,12 @@ void PortStart() {
 // of an access that succeeds.
 [[noreturn]] __attribute__((noinline, cold)) static void PortLost() {
     const int error = errno;
-    fprintf(stderr, "kalderon-test: the parallel port %s failed: %s.\nFix: %s.\n", PPDEV_PATH, strerror(error),
+    fprintf(stderr, "kalderon-test: the parallel port %s failed: %s.\nFix: %s.\n", g_path, strerror(error),
             LOST_FIX.english);
-    Refuse(L"Параллельный порт %s перестал отвечать:\n%s.\n\n%ls", error, LOST_FIX);
+    static wchar_t text[TEXT_MAX];
+    swprintf(text, TEXT_MAX, L"Параллельный порт %ls перестал отвечать:\n%s.\n\n%ls", Widen(g_path).text,
+             strerror(error), LOST_FIX.russian);
+    Refuse(text);
 }
 
 // Exactly one ioctl per access and nothing else in the path but its result's

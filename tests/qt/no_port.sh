@@ -1,20 +1,40 @@
 #!/bin/sh
-# kalderon-test on a machine with no /dev/parport0: it says why and how to fix
-# it on stderr and exits 1 before it opens any window (so with no display
-# at all, Qt never gets to complain).
+# kalderon-test refusing a port it cannot use: it says why on standard error
+# and exits 1 before it opens any window (so with no display at all, Qt never
+# gets to complain). Each case: the arguments, then what the message must say.
 set -u
 exe=$1
-if [ -e /dev/parport0 ]; then
-  echo "SKIPPED: this machine has a /dev/parport0; the refusal is tested where there is none"
-  exit 0
+if [ -e /dev/parport0 ] || [ -d /proc/sys/dev/parport ]; then
+  echo "SKIPPED: this machine has parallel ports; the refusals are tested where there are none"
+  exit 77
 fi
-err=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb timeout 10 "$exe" 2>&1 >/dev/null)
-status=$?
-echo "$err"
-fail() { echo "FAIL: $1"; exit 1; }
-[ "$status" -eq 1 ] || fail "exit status $status, not 1"
-echo "$err" | grep -q '/dev/parport0' || fail "the message does not name the device"
-echo "$err" | grep -q 'No such file or directory' || fail "the message does not give the reason"
-echo "$err" | grep -q 'parport_pc and ppdev' || fail "the message does not give the fix"
-echo "$err" | grep -qi 'qt\|display\|xcb' && fail "a window was attempted"
-echo "PASS"
+failed=0
+refused() {
+  args=$1
+  shift
+  err=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb timeout 10 "$exe" $args 2>&1 >/dev/null)
+  status=$?
+  problem=""
+  [ "$status" -eq 1 ] || problem="exit status $status, not 1"
+  for said in "$@"; do
+    echo "$err" | grep -qF -- "$said" || problem="$problem; does not say: $said"
+  done
+  echo "$err" | grep -qi 'qt\|display\|xcb' && problem="$problem; a window was attempted"
+  if [ -n "$problem" ]; then
+    echo "FAIL [$args]: $problem"
+    echo "$err"
+    failed=1
+  else
+    echo "PASS [$args]"
+  fi
+}
+none='The kernel has no parallel port.'
+refused "" '/dev/parport0' 'No such file or directory' 'parport_pc and ppdev' "$none"
+refused "--port /dev/parport1" '/dev/parport1' 'No such file or directory' "$none"
+refused "--port=0x278" '"0x278" is not a parallel port here' '--port /dev/parport1' "$none"
+refused "--port xyz" '"xyz" is not a parallel port here'
+refused "--port=" '"" is not a parallel port here'
+refused "--port 0x10000" '"0x10000" is not a parallel port here'
+refused "--port LPT1" '"LPT1" is not a parallel port here'
+refused "--verbose" '"--verbose" is not a parallel port here'
+exit $failed
