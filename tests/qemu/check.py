@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Checks one qemu run of the guest test: the console's results and qemu's
-trace of every guest access to the parallel port (0x378-0x37A).
+trace of every guest access to the two parallel ports (0x378 and 0x278).
 
 Usage: check.py CONSOLE_LOG PORTS_LOG
 """
@@ -9,6 +9,7 @@ import sys
 
 BASE = 0x378
 DATA, STATUS, CONTROL = 0x378, 0x379, 0x37A
+SECOND_BASE = 0x278  # /dev/parport1
 TIMER_POLL_LIMIT = 100000
 CLAIM_CONTROL = 0x0C  # what the kernel's claim leaves in the control register
 ANY = None            # a status read whose value the board decides
@@ -23,24 +24,27 @@ def check(condition, what):
 
 
 def read_trace(path):
-    pattern = re.compile(r"parallel_ioport_(read|write) \S+ \[\S+\] addr 0x([0-9a-f]+) val 0x([0-9a-f]+)")
+    """The parallel ports' accesses, each with its I/O port number."""
+    pattern = re.compile(r"memory_region_ops_(read|write) .* addr 0x([0-9a-f]+) value 0x([0-9a-f]+) "
+                         r"size 1 name 'parallel'")
     accesses = []
     with open(path) as f:
         for line in f:
             m = pattern.search(line)
             if m:
-                accesses.append(("R" if m.group(1) == "read" else "W", BASE + int(m.group(2), 16), int(m.group(3), 16)))
+                accesses.append(("R" if m.group(1) == "read" else "W", int(m.group(2), 16), int(m.group(3), 16)))
     return accesses
 
 
-def cycle(code, data):
-    return [("W", DATA, data), ("W", CONTROL, code), ("W", CONTROL, code | 1), ("W", CONTROL, code)]
-
-
-def expected_sequence():
+def expected_sequence(base=BASE):
     """What the guest's sequence run must put on the wire, access for access."""
+    data, status, control = base, base + 1, base + 2
+
+    def cycle(code, value):
+        return [("W", data, value), ("W", control, code), ("W", control, code | 1), ("W", control, code)]
+
     e = cycle(0, 0x11) + cycle(2, 0x22) + cycle(4, 0x44) + cycle(6, 0x5A)
-    e += [("W", CONTROL, 0x00), ("R", STATUS, ANY), ("W", CONTROL, 0x02), ("R", STATUS, ANY)]
+    e += [("W", control, 0x00), ("R", status, ANY), ("W", control, 0x02), ("R", status, ANY)]
     e += cycle(2, 0xC0) + cycle(0, 0xFF) + cycle(6, 0x00) + cycle(4, 0x00)
     for step in range(1, 257):
         e += cycle(4, step & 0xFF)
@@ -88,6 +92,19 @@ def main(console_path, trace_path):
               "ReadDataByte returned 0x%02X, from status reads 0x%02X then 0x%02X" % (byte, low, high))
         print("      a full WriteRegister(REG_ADDR_HIGH, 0x5A) on the wire: "
               + ", ".join(fmt(a) for a in trace[start + 12:start + 16]))
+
+    # --- The second port, named by its device and by its base ----------------
+    second = expected_sequence(SECOND_BASE)
+    runs = [i for i in range(len(trace)) if matches(trace, i, second)]
+    check(len(runs) == 2, "--port /dev/parport1 and --port 0x278: the same %d accesses at 0x%X, once each "
+          "(found %d)" % (len(second), SECOND_BASE, len(runs)))
+    for name in ("SECOND BY DEVICE", "SECOND BY BASE"):
+        check("READ 0x" in section(console, name), "%s: the run read a byte back" % name)
+    text = section(console, "NOT LISTED")
+    check('"0x3bc" is not a parallel port here' in text and
+          "Parallel ports here: /dev/parport0 (0x378), /dev/parport1 (0x278)." in text and
+          "REFUSAL status=1" in text,
+          "--port 0x3bc: refused with status 1, naming it and listing the kernel's two ports")
 
     # --- The timer: exactly the limit of status reads, nothing else -------------
     pulses = [i for i in range(len(trace) - 1)

@@ -11,7 +11,6 @@
 #include <ctime>
 
 #include "board_ops.h"
-#include "port_start.h"
 #include "ppdev_port.h"
 
 // Step mode stays off in the guest: nothing pauses.
@@ -37,9 +36,9 @@ static long ElapsedMs(const timespec& from) {
     return (now.tv_sec - from.tv_sec) * 1000 + (now.tv_nsec - from.tv_nsec) / 1000000;
 }
 
-// The program's start-up as a child, optionally as an unprivileged user:
-// it must refuse with status 1, quickly.
-static int Refuse(const char* uid) {
+// The program's start-up as a child, with the operator's arguments and
+// optionally as an unprivileged user: it must refuse with status 1, quickly.
+static int Refuse(const char* uid, int count, const char* const* args) {
     timespec start;
     clock_gettime(CLOCK_MONOTONIC, &start);
     const pid_t child = fork();
@@ -48,7 +47,7 @@ static int Refuse(const char* uid) {
             const gid_t id = gid_t(atoi(uid));
             if (setgroups(0, nullptr) != 0 || setgid(id) != 0 || setuid(id) != 0) _exit(99);
         }
-        PortStart();
+        PortStartWith(count, args);
         _exit(0);
     }
     int status = 0;
@@ -57,11 +56,16 @@ static int Refuse(const char* uid) {
     return 0;
 }
 
+// guest_test MODE [the program's arguments]: the arguments go to the port
+// start as the operator's would (--port /dev/parport1).
 int main(int argc, char** argv) {
     setvbuf(stdout, nullptr, _IONBF, 0);
     const char* mode = argc > 1 ? argv[1] : "";
-    if (strcmp(mode, "refuse") == 0) return Refuse(argc > 2 ? argv[2] : nullptr);
-    PortStart();
+    const int count = argc > 2 ? argc - 2 : 0;
+    const char* const* args = argv + 2;
+    if (strcmp(mode, "refuse") == 0) return Refuse(nullptr, count, args);
+    if (strcmp(mode, "refuse-as") == 0 && argc == 3) return Refuse(argv[2], 0, nullptr);
+    PortStartWith(count, args);
     if (strcmp(mode, "sequence") == 0) {
         RunSequence();
     } else if (strcmp(mode, "timer") == 0) {
@@ -70,7 +74,7 @@ int main(int argc, char** argv) {
         printf("HOLDING\n");
         sleep(60);
     } else {
-        fprintf(stderr, "usage: guest_test sequence|timer|hold|refuse [uid]\n");
+        fprintf(stderr, "usage: guest_test sequence|timer|hold|refuse [--port PORT] | refuse-as UID\n");
         return 2;
     }
     return 0;
