@@ -9,7 +9,7 @@ echo "$exe imports:" $imports
 echo "$imports" | grep -qx "$port" || { echo "FAIL: $port is not imported"; exit 1; }
 for dll in $imports; do
   case "$dll" in
-    "$port" | kernel32.dll | user32.dll | gdi32.dll | advapi32.dll | msvcrt.dll) ;;
+    "$port" | kernel32.dll | user32.dll | gdi32.dll | advapi32.dll | setupapi.dll | msvcrt.dll) ;;
     *) echo "FAIL: $dll is not part of Windows"; exit 1 ;;
   esac
 done
