@@ -23,7 +23,8 @@ add_custom_command(OUTPUT ${panel_res_cpp}
   DEPENDS ${panel_res} cmake/embed.cmake VERBATIM)
 
 add_library(qt_win32 STATIC
-  platform/qt/dialog_manager.cpp platform/qt/dialog_template.cpp platform/qt/resources.cpp ${panel_res_cpp})
+  platform/qt/dialog.cpp platform/qt/button.cpp platform/qt/message_box.cpp platform/qt/icons.cpp
+  platform/qt/process.cpp platform/qt/dialog_template.cpp platform/qt/resources.cpp ${panel_res_cpp})
 target_include_directories(qt_win32 PUBLIC platform/qt)
 target_link_libraries(qt_win32 PUBLIC Qt6::Widgets)
 

@@ -58,12 +58,12 @@ using INT_PTR = intptr_t;
 using PWSTR = wchar_t*;
 using LPCWSTR = const wchar_t*;
 
-// Handles are opaque pointers, as on Windows; the dialog manager owns what
-// they point to.
-struct PanelWindowHandle;
+// Handles are opaque pointers, as on Windows; the layer owns what they point
+// to. A window handle is a dialog or one of its controls (window_handle.h).
+struct WindowHandle;
 struct ModuleHandle;
 struct IconHandle;
-using HWND = PanelWindowHandle*;
+using HWND = WindowHandle*;
 using HINSTANCE = ModuleHandle*;
 using HMODULE = ModuleHandle*;
 using HICON = IconHandle*;
@@ -100,6 +100,9 @@ HMODULE GetModuleHandleW(LPCWSTR name);
 INT_PTR DialogBoxParamW(HINSTANCE instance, LPCWSTR templateName, HWND owner, DLGPROC proc, LPARAM param);
 BOOL EndDialog(HWND dialog, INT_PTR result);
 UINT IsDlgButtonChecked(HWND dialog, int id);
+HWND GetDlgItem(HWND dialog, int id);
+int GetDlgCtrlID(HWND control);
+HWND GetFocus();
 LRESULT SendDlgItemMessageW(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 HICON LoadIconW(HINSTANCE instance, LPCWSTR name);

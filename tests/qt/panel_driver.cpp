@@ -16,6 +16,7 @@
 #include "panel_dialog.h"
 #include "panel_ids.h"
 #include "sim_board.h"
+#include "window_handle.h"
 
 QWidget* Panel() {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -24,14 +25,11 @@ QWidget* Panel() {
 }
 
 QWidget* Control(int id) {
-    QWidget* panel = Panel();
-    if (panel == nullptr) return nullptr;
-    for (QWidget* w : panel->findChildren<QWidget*>())
-        if (w->property("controlId").toInt() == id) return w;
-    return nullptr;
+    HWND control = Panel() != nullptr ? GetDlgItem(PanelSession.window, id) : nullptr;
+    return control != nullptr ? control->widget : nullptr;
 }
 
-int ControlId(QWidget* w) { return w != nullptr ? w->property("controlId").toInt() : 0; }
+int ControlId(QWidget* w) { return GetDlgCtrlID(HandleOfWidget(w)); }
 
 bool Checked(int id) {
     auto* b = qobject_cast<QAbstractButton*>(Control(id));

@@ -1,0 +1,26 @@
+// Message boxes: modal, owned by the dialog that asked, which is blocked
+// until the box is dismissed.
+#include <QMessageBox>
+
+#include "window_handle.h"
+
+// The title a Russian Windows gives a message box that has no caption.
+static const char16_t* const DEFAULT_BOX_TITLE = u"Ошибка";
+
+static QString FromWide(LPCWSTR text) { return text != nullptr ? QString::fromWCharArray(text) : QString(); }
+
+int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
+    EnsureApplication();
+    QMessageBox box(owner != nullptr ? owner->widget : nullptr);
+    box.setWindowTitle(caption != nullptr ? FromWide(caption) : QString::fromStdU16String(DEFAULT_BOX_TITLE));
+    box.setText(FromWide(text));
+    box.setIcon((type & MB_ICONERROR) ? QMessageBox::Critical : QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    // The panel is blocked while the box is up, as an owner is disabled.
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+    // As on Windows, the owner is active again once its box is gone, so the
+    // keyboard goes back to where it was.
+    if (owner != nullptr) owner->widget->activateWindow();
+    return IDOK;
+}
