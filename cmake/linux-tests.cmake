@@ -50,7 +50,7 @@ target_include_directories(panel_template_test PRIVATE panel tests/support)
 gtest_discover_tests(panel_template_test PROPERTIES LABELS panel)
 
 # The tests run on the objects of kalderon-test-sim, without its main.
-add_library(panel_driver STATIC tests/qt/panel_driver.cpp)
+add_library(panel_driver STATIC tests/qt/panel_driver.cpp tests/support/panel_scenarios.cpp)
 target_include_directories(panel_driver PUBLIC tests/qt tests/support)
 target_link_libraries(panel_driver PUBLIC panel port_sim Qt6::Test GTest::gtest)
 

@@ -128,3 +128,61 @@ INT_PTR RunPanel(const std::function<void()>& script) {
     EXPECT_TRUE(played);
     return result;
 }
+
+// --- The shared scenarios' driver ---------------------------------------------------
+
+namespace {
+
+Qt::Key QtKey(PanelKey key) {
+    switch (key) {
+    case PanelKey::Tab:
+    case PanelKey::ShiftTab:
+        return Qt::Key_Tab;
+    case PanelKey::Enter:
+        return Qt::Key_Return;
+    case PanelKey::Space:
+        return Qt::Key_Space;
+    case PanelKey::Escape:
+        return Qt::Key_Escape;
+    case PanelKey::Left:
+        return Qt::Key_Left;
+    case PanelKey::Right:
+        return Qt::Key_Right;
+    case PanelKey::Up:
+        return Qt::Key_Up;
+    case PanelKey::Down:
+        return Qt::Key_Down;
+    }
+    return Qt::Key_unknown;
+}
+
+class QtPanelDriver : public PanelDriver {
+public:
+    void Click(int id) override { ::Click(id); }
+    void Key(PanelKey key) override {
+        ::Key(QtKey(key), key == PanelKey::ShiftTab ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+    bool Checked(int id) override { return ::Checked(id); }
+    int FocusedId() override { return GetDlgCtrlID(GetFocus()); }
+    void FocusOn(int id) override { Control(id)->setFocus(Qt::OtherFocusReason); }
+    void CloseBox() override { Panel()->windowHandle()->close(); }
+    bool PanelOpen() override { return Panel() != nullptr; }
+    std::vector<std::string> Trace() override { return ::Trace(); }
+    std::vector<BoxSeen> Answering(const std::function<void()>& act) override {
+        BoxAnswerer answerer;
+        answerer.probePanel = true;
+        act();
+        std::vector<BoxSeen> seen;
+        for (const Box& b : answerer.boxes)
+            seen.push_back({b.text.toStdU16String(), b.title.toStdU16String(), b.panelBlocked, b.traceLines});
+        return seen;
+    }
+    std::u16string DefaultBoxTitle() override { return u"Ошибка"; }
+};
+
+}  // namespace
+
+PanelDriver& QtDriver() {
+    static QtPanelDriver driver;
+    return driver;
+}

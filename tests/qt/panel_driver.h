@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "panel_scenarios.h"
 #include "windows.h"
 
 QWidget* Panel();            // the open panel, or null
@@ -55,3 +56,7 @@ private:
 // loop once the window is active; the script ends by closing the panel.
 // Returns DialogBoxParamW's result.
 INT_PTR RunPanel(const std::function<void()>& script);
+
+// The shared scenarios' driver over the functions above: each box answered
+// as it comes up, with a click on the panel to prove it blocked.
+PanelDriver& QtDriver();

@@ -23,7 +23,7 @@
 
 #include "board_ops.h"
 #include "panel_dialog.h"
-#include "panel_cases.h"
+#include "panel_scenarios.h"
 #include "panel_driver.h"
 #include "panel_ids.h"
 #include "sim_board.h"

@@ -10,10 +10,12 @@
 
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "panel_cases.h"
+#include "panel_controls.h"
+#include "panel_scenarios.h"
 #include "panel_ids.h"
 
 namespace {
@@ -175,36 +177,11 @@ void Dismiss(const Panel& p, HWND box) {
     Settle(p);
 }
 
-struct Box {
-    std::wstring text;
-    std::wstring title;
-    bool panelEnabled;
-    size_t traceLines;  // port accesses recorded when the box was up
-};
-
 std::vector<std::string> Trace(const Panel& p) {
     std::vector<std::string> lines;
     std::ifstream in(p.tracePath);
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
-}
-
-// Clicks and answers every box that comes up until none does for a while.
-std::vector<Box> ClickThroughBoxes(const Panel& p, int id, DWORD quietMs = 400) {
-    std::vector<Box> boxes;
-    PostMessageW(Item(p, id), BM_CLICK, 0, 0);
-    for (HWND box; (box = WaitForBox(p, quietMs)) != nullptr;) {
-        boxes.push_back({BoxText(box), TextOf(box), IsWindowEnabled(p.dialog) != FALSE, Trace(p).size()});
-        Dismiss(p, box);
-    }
-    Settle(p);
-    return boxes;
-}
-
-void Close(Panel& p, UINT how) {
-    if (how == WM_CLOSE) PostMessageW(p.dialog, WM_CLOSE, 0, 0);
-    if (how == IDCANCEL) PostMessageW(Item(p, IDCANCEL), BM_CLICK, 0, 0);
-    if (how == VK_ESCAPE) Key(p, VK_ESCAPE);
 }
 
 int WaitForExit(Panel& p) {
@@ -220,278 +197,132 @@ int WaitForExit(Panel& p) {
     return static_cast<int>(code);
 }
 
-class PanelTest : public ::testing::Test {
-protected:
-    Panel panel;
-    void SetUp() override {
-        panel = Open();
-        ASSERT_NE(panel.dialog, nullptr);
-    }
-    void TearDown() override {
-        if (panel.dialog != nullptr && IsWindow(panel.dialog)) {
-            PostMessageW(panel.dialog, WM_CLOSE, 0, 0);
-            EXPECT_EQ(WaitForExit(panel), 0);
+// --- The scenarios both panels share, through this driver ---------------------
+
+std::u16string U16(const std::wstring& s) { return std::u16string(s.begin(), s.end()); }
+
+class WinePanelDriver : public PanelDriver {
+public:
+    explicit WinePanelDriver(Panel& panel) : p_(panel) {}
+    void Click(int id) override { ::Click(p_, id); }
+    // Shift+Tab as the dialog manager does it: a posted key carries no
+    // shift state.
+    void Key(PanelKey key) override {
+        if (key == PanelKey::ShiftTab) {
+            PostMessageW(p_.dialog, WM_NEXTDLGCTL, 1, FALSE);
+            Settle(p_);
+            return;
         }
+        const WPARAM codes[] = {VK_TAB, 0, VK_RETURN, VK_SPACE, VK_ESCAPE, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN};
+        ::Key(p_, codes[int(key)]);
     }
-    void Check(const std::vector<int>& ids) {
-        for (int id : ids) Click(panel, id);
+    bool Checked(int id) override { return ::Checked(p_, id); }
+    int FocusedId() override { return GetDlgCtrlID(Focus(p_)); }
+    void FocusOn(int id) override {
+        PostMessageW(p_.dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(p_, id)), TRUE);
+        Settle(p_);
     }
+    void CloseBox() override { PostMessageW(p_.dialog, WM_CLOSE, 0, 0); }
+    bool PanelOpen() override { return IsWindow(p_.dialog) != FALSE; }
+    std::vector<std::string> Trace() override { return ::Trace(p_); }
+    // Every box that comes up until none does for a while.
+    std::vector<BoxSeen> Answering(const std::function<void()>& act) override {
+        std::vector<BoxSeen> boxes;
+        act();
+        for (HWND box; (box = WaitForBox(p_, BOX_QUIET_MS)) != nullptr;) {
+            boxes.push_back({U16(BoxText(box)), U16(TextOf(box)), IsWindowEnabled(p_.dialog) == FALSE,
+                             ::Trace(p_).size()});
+            Dismiss(p_, box);
+        }
+        Settle(p_);
+        return boxes;
+    }
+    std::u16string DefaultBoxTitle() override { return u""; }  // Wine's own, in its locale
+
+private:
+    static constexpr DWORD BOX_QUIET_MS = 400;
+    Panel& p_;
 };
 
+// A shared scenario on a fresh panel, closed after it with exit code 0.
+class ScenarioTest : public ::testing::Test {
+public:
+    explicit ScenarioTest(std::function<void(PanelDriver&)> run) : run_(std::move(run)) {}
+    void TestBody() override {
+        Panel panel = Open();
+        ASSERT_NE(panel.dialog, nullptr);
+        WinePanelDriver driver(panel);
+        run_(driver);
+        PostMessageW(panel.dialog, WM_CLOSE, 0, 0);
+        EXPECT_EQ(WaitForExit(panel), 0);
+    }
+
+private:
+    std::function<void(PanelDriver&)> run_;
+};
+
+TEST(PanelEnd, EveryWayOfClosingEndsWithCodeZero) {
+    for (const PanelScenario& ending : PanelEndings()) {
+        SCOPED_TRACE(ending.name);
+        Panel p = Open();
+        ASSERT_NE(p.dialog, nullptr);
+        WinePanelDriver driver(p);
+        ending.run(driver);
+        EXPECT_EQ(WaitForExit(p), 0);
+    }
+}
 
 // --- The template as built -------------------------------------------------
 
-struct ControlCase {
-    int id;
-    std::wstring cls;
-    std::wstring text;
-    LONG type;  // BS_/SS_ type bits, the low nibble of the style
-    bool tabStop;
-    bool visible;
-};
-
-// UTF-16 both, as wchar_t is on Windows.
-std::wstring Wide(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
-
-std::vector<ControlCase> AllControls() {
-    std::vector<std::wstring> bits, d, high, low;
-    for (int i = 0; i < 8; ++i) {
-        bits.push_back(Wide(INPUT_TEXTS[i]));
-        d.push_back(Wide(DATA_TEXTS[i]));
-        high.push_back(Wide(HIGH_TEXTS[i]));
-        low.push_back(Wide(LOW_TEXTS[i]));
-    }
-    std::vector<ControlCase> c = {
-        {IDC_FRAME_BOTTOM, L"Static", L"", SS_LEFT, false, true},
-        {IDC_FRAME_MIDDLE, L"Static", L"", SS_LEFT, false, true},
-        {IDC_FRAME_LEFT, L"Static", L"", SS_LEFT, false, true},
-        {IDCANCEL, L"Button", L"Выход", -1, true, true},
-    };
-    for (int i = 0; i < 8; ++i) c.push_back({IDC_BIT0 + i, L"Button", bits[i], BS_AUTOCHECKBOX, true, true});
-    for (int i = 0; i < 8; ++i) c.push_back({IDC_LABEL_D0 + i, L"Static", d[i], SS_LEFT, false, true});
-    for (int i = 0; i < 8; ++i) c.push_back({IDC_LABEL_A8 + i, L"Static", high[i], SS_LEFT, false, true});
-    for (int i = 0; i < 8; ++i) c.push_back({IDC_LABEL_A0 + i, L"Static", low[i], SS_LEFT, false, true});
-    for (int id = IDC_SEL_CONTROL; id <= IDC_SEL_ADDR_LOW; ++id)
-        c.push_back({id, L"Button", L"", BS_AUTORADIOBUTTON, true, true});
-    c.push_back({IDC_WRITE, L"Button", L"Записать", BS_PUSHBUTTON, true, true});
-    c.push_back({IDC_STEP_MODE, L"Button", L"По шагам", BS_AUTOCHECKBOX, true, true});
-    for (int i = 0; i < 8; ++i) c.push_back({IDC_READ_BIT0 + i, L"Button", d[i], BS_AUTOCHECKBOX, false, true});
-    c.push_back({IDC_READ, L"Button", L"Считать", BS_PUSHBUTTON, true, true});
-    c.push_back({IDC_CHECKBOX1052, L"Button", L"IDC_CHECKBOX1052", BS_AUTOCHECKBOX, true, true});
-    c.push_back({IDC_RESET, L"Button", L"Сброс", BS_PUSHBUTTON, true, true});
-    c.push_back({IDC_ADDR_STEP, L"Button", L"Шаг адреса", BS_PUSHBUTTON, true, true});
-    c.push_back({IDC_SPARE1, L"Button", L"*", BS_PUSHBUTTON, true, false});
-    c.push_back({IDC_TIMER_TEST, L"Button", L"Тест таймера", BS_PUSHBUTTON, true, true});
-    c.push_back({IDC_SPARE2, L"Button", L"*", BS_PUSHBUTTON, true, false});
-    return c;
-}
-
-TEST_F(PanelTest, TemplateAsBuilt) {
+// The live windows against the one control table: class, text, style, tab
+// stop and place, in creation (template) order.
+TEST(PanelTemplate, AsBuilt) {
+    Panel panel = Open();
+    ASSERT_NE(panel.dialog, nullptr);
     EXPECT_EQ(TextOf(panel.dialog), PANEL_CAPTION);
     const LONG style = GetWindowLongW(panel.dialog, GWL_STYLE);
     EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_POPUP | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_DISABLED));
 
-    const std::vector<ControlCase> controls = AllControls();
-    ASSERT_EQ(controls.size(), 57u);
-    // Template order is creation order: the children come in that order.
+    // The dialog's base units, found from its client area as the template
+    // sizes it (MapDialogRect does not work across processes).
+    RECT client;
+    GetClientRect(panel.dialog, &client);
+    int baseX = 0, baseY = 0;
+    for (int b = 1; b < 64; ++b) {
+        if (baseX == 0 && MulDiv(PANEL_DLU_WIDTH, b, 4) == client.right) baseX = b;
+        if (baseY == 0 && MulDiv(PANEL_DLU_HEIGHT, b, 8) == client.bottom) baseY = b;
+    }
+    ASSERT_NE(baseX * baseY, 0) << "no base units give a client area of " << client.right << "x" << client.bottom;
+
+    const std::vector<ControlRow>& controls = PanelControls();
     HWND child = GetWindow(panel.dialog, GW_CHILD);
-    for (const ControlCase& c : controls) {
+    for (const ControlRow& c : controls) {
         SCOPED_TRACE(c.id);
         HWND w = Item(panel, c.id);
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w, child);
         child = GetWindow(child, GW_HWNDNEXT);
-        EXPECT_EQ(ClassOf(w), c.cls);
-        EXPECT_EQ(TextOf(w), c.text);
-        const LONG s = GetWindowLongW(w, GWL_STYLE);
-        if (c.type >= 0) {
-            EXPECT_EQ(s & 0x0F, c.type);
-        }
-        EXPECT_EQ((s & WS_TABSTOP) != 0, c.tabStop);
-        EXPECT_EQ(IsWindowVisible(w) != FALSE, c.visible);
-        EXPECT_FALSE(s & WS_GROUP);
-        EXPECT_TRUE(IsWindowEnabled(w));
+        EXPECT_EQ(U16(ClassOf(w)), c.cls);
+        EXPECT_EQ(U16(TextOf(w)), c.text);
+        // The control radio's tab stop follows its check, set at start.
+        const DWORD s = DWORD(GetWindowLongW(w, GWL_STYLE));
+        EXPECT_EQ(s & ~DWORD(WS_TABSTOP), c.style & ~DWORD(WS_TABSTOP));
+        EXPECT_EQ(s & WS_TABSTOP, c.id == IDC_SEL_CONTROL ? DWORD(WS_TABSTOP) : c.style & WS_TABSTOP);
+        EXPECT_EQ(DWORD(GetWindowLongW(w, GWL_EXSTYLE)) & WS_EX_CLIENTEDGE, c.exStyle);
+        // Place and size each converted on its own, as the dialog manager does.
+        const LONG left = MulDiv(c.x, baseX, 4), top = MulDiv(c.y, baseY, 8);
+        const RECT want = {left, top, left + MulDiv(c.cx, baseX, 4), top + MulDiv(c.cy, baseY, 8)};
+        RECT got;
+        GetWindowRect(w, &got);
+        MapWindowPoints(nullptr, panel.dialog, reinterpret_cast<POINT*>(&got), 2);
+        EXPECT_EQ((std::vector<LONG>{got.left, got.top, got.right, got.bottom}),
+                  (std::vector<LONG>{want.left, want.top, want.right, want.bottom}));
     }
     EXPECT_EQ(child, nullptr);
-    for (int frame : {IDC_FRAME_BOTTOM, IDC_FRAME_MIDDLE, IDC_FRAME_LEFT})
-        EXPECT_TRUE(GetWindowLongW(Item(panel, frame), GWL_EXSTYLE) & WS_EX_CLIENTEDGE) << frame;
-}
-
-TEST_F(PanelTest, StartsWithTheFocusOnExitAndNoDefaultButton) {
-    EXPECT_EQ(Focus(panel), Item(panel, IDCANCEL));
-    EXPECT_TRUE(Checked(panel, IDC_SEL_CONTROL));
-    for (int id = IDC_BIT0; id <= IDC_READ_BIT7; ++id)
-        if (id != IDC_SEL_CONTROL) {
-            EXPECT_FALSE(Checked(panel, id)) << id;
-        }
-    // The focused push button is the dialog's default only while it has the
-    // focus; once the focus is on a check box no push button is a default.
-    Key(panel, VK_TAB);
-    EXPECT_EQ(Focus(panel), Item(panel, IDC_BIT0));
-    for (int id : {IDCANCEL, IDC_WRITE, IDC_READ, IDC_RESET, IDC_ADDR_STEP, IDC_TIMER_TEST})
-        EXPECT_EQ(GetWindowLongW(Item(panel, id), GWL_STYLE) & 0x0F, BS_PUSHBUTTON) << id;
-    EXPECT_TRUE(Trace(panel).empty()) << "no port is touched at start";
-}
-
-// Where as many Tab presses as expected take the focus, one by one.
-std::vector<int> TabVisits(const Panel& p, const std::vector<int>& expected) {
-    std::vector<int> visited;
-    for (size_t i = 0; i < expected.size(); ++i) {
-        Key(p, VK_TAB);
-        visited.push_back(GetDlgCtrlID(Focus(p)));
-    }
-    return visited;
-}
-
-TEST_F(PanelTest, TabVisitsTheTabStopsInTemplateOrder) {
-    EXPECT_EQ(TabVisits(panel, TAB_ORDER_FROM_EXIT), TAB_ORDER_FROM_EXIT);
-    EXPECT_TRUE(Checked(panel, IDC_SEL_CONTROL)) << "Tab moves the focus, not the selection";
-
-    Click(panel, IDC_SEL_DATA);
-    PostMessageW(panel.dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(panel, IDCANCEL)), TRUE);
-    Settle(panel);
-    EXPECT_EQ(TabVisits(panel, TAB_ORDER_FROM_EXIT_AFTER_SELECTING_DATA), TAB_ORDER_FROM_EXIT_AFTER_SELECTING_DATA);
-}
-
-// --- Write ------------------------------------------------------------------
-
-TEST_F(PanelTest, WriteSendsTheCheckedBitsToTheSelectedRegister) {
-    size_t before = 0;
-    for (const WriteCase& c : WRITE_CASES) {
-        SCOPED_TRACE(c.name);
-        Check(c.clicks);
-        EXPECT_EQ(Trace(panel).size(), before) << "clicking boxes touches no port";
-        Click(panel, IDC_WRITE);
-        const std::vector<std::string> trace = Trace(panel);
-        EXPECT_EQ(std::vector<std::string>(trace.begin() + before, trace.end()), CycleLines(c.code, c.data));
-        before = trace.size();
-    }
-}
-
-TEST_F(PanelTest, RadioButtonsAreOneGroup) {
-    const int radios[] = {IDC_SEL_CONTROL, IDC_SEL_DATA, IDC_SEL_ADDR_HIGH, IDC_SEL_ADDR_LOW};
-    for (int chosen : {IDC_SEL_ADDR_HIGH, IDC_SEL_DATA, IDC_SEL_ADDR_LOW, IDC_SEL_CONTROL}) {
-        Click(panel, chosen);
-        for (int r : radios) EXPECT_EQ(Checked(panel, r), r == chosen) << chosen << " " << r;
-    }
-}
-
-TEST_F(PanelTest, StepModePausesFourTimesPerWriteWithEachPhaseOnThePort) {
-    Check({IDC_STEP_MODE, IDC_SEL_ADDR_HIGH, IDC_BIT0 + 1, IDC_BIT0 + 3, IDC_BIT0 + 4, IDC_BIT0 + 6});
-    const std::vector<Box> boxes = ClickThroughBoxes(panel, IDC_WRITE);
-    ASSERT_EQ(boxes.size(), 4u);
-    for (size_t i = 0; i < 4; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(boxes[i].text, Wide(CYCLE_PAUSES[i]));
-        EXPECT_FALSE(boxes[i].title.empty()) << "no caption given: the platform's default title";
-        EXPECT_FALSE(boxes[i].panelEnabled);
-        EXPECT_EQ(boxes[i].traceLines, i + 1) << "the phase is on the port before its box";
-    }
-    EXPECT_TRUE(IsWindowEnabled(panel.dialog));
-    EXPECT_EQ(Trace(panel), CycleLines(6, 0x5A));
-}
-
-TEST_F(PanelTest, ResetPausesOnlyAfterAWriteOrReadSampledStepMode) {
-    Click(panel, IDC_STEP_MODE);
-    EXPECT_TRUE(ClickThroughBoxes(panel, IDC_RESET, 300).empty()) << "not sampled yet";
-    EXPECT_EQ(Trace(panel).size(), 16u);
-    EXPECT_EQ(ClickThroughBoxes(panel, IDC_WRITE).size(), 4u);
-    Click(panel, IDC_STEP_MODE);  // unchecked again; the sampled flag stays
-    const std::vector<Box> boxes = ClickThroughBoxes(panel, IDC_RESET);
-    ASSERT_EQ(boxes.size(), 16u);
-    for (size_t i = 0; i < 16; ++i) EXPECT_EQ(boxes[i].text, Wide(CYCLE_PAUSES[i % 4])) << i;
-    const std::vector<std::string> trace = Trace(panel);
-    EXPECT_EQ(std::vector<std::string>(trace.end() - 16, trace.end()), CyclesLines(RESET_WRITES));
-}
-
-// --- Read, select-all, timer -------------------------------------------------
-
-TEST_F(PanelTest, ReadShowsTheByteTheBoardPresentsBitByBit) {
-    Check(PRESENT_0X5A_CLICKS);  // CS and OE start asserted
-    Click(panel, IDC_WRITE);
-    Check({IDC_READ_BIT0, IDC_READ_BIT0 + 2});  // stale marks the next Read overwrites
-    Click(panel, IDC_STEP_MODE);
-    EXPECT_TRUE(ClickThroughBoxes(panel, IDC_READ, 300).empty()) << "Read never pauses";
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(Checked(panel, IDC_READ_BIT0 + i), ((0x5A >> i) & 1) != 0) << "D" << i;
-    const std::vector<std::string> trace = Trace(panel);
-    EXPECT_EQ(std::vector<std::string>(trace.end() - 4, trace.end()), READ_0X5A_LINES);
-}
-
-TEST_F(PanelTest, SelectAllChecksAndUnchecksTheEightInputBits) {
-    Click(panel, IDC_CHECKBOX1052);
-    for (int id = IDC_BIT0; id <= IDC_BIT7; ++id) EXPECT_TRUE(Checked(panel, id)) << id;
-    Click(panel, IDC_BIT0 + 2);
-    EXPECT_FALSE(Checked(panel, IDC_BIT0 + 2));
-    EXPECT_TRUE(Checked(panel, IDC_CHECKBOX1052)) << "a single box leaves select-all alone";
-    Click(panel, IDC_CHECKBOX1052);
-    for (int id = IDC_BIT0; id <= IDC_BIT7; ++id) EXPECT_FALSE(Checked(panel, id)) << id;
-    EXPECT_FALSE(Checked(panel, IDC_READ_BIT0));
-    EXPECT_TRUE(Trace(panel).empty());
-}
-
-TEST_F(PanelTest, TimerTestShowsTheCountInABox) {
-    const std::vector<Box> boxes = ClickThroughBoxes(panel, IDC_TIMER_TEST);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, L"5000") << "the simulated timer runs 5000 status reads";
-    EXPECT_FALSE(boxes[0].panelEnabled);
-    const std::vector<std::string> trace = Trace(panel);
-    ASSERT_EQ(trace.size(), 2u + 5001u);
-    EXPECT_EQ(trace[0], "W 37A 08");
-    EXPECT_EQ(trace[1], "W 37A 00");
-}
-
-TEST_F(PanelTest, SpareButtonsAndEnterOffAPushButtonDoNothing) {
-    Key(panel, VK_TAB);
-    ASSERT_EQ(Focus(panel), Item(panel, IDC_BIT0));
-    Key(panel, VK_RETURN);
-    EXPECT_FALSE(Checked(panel, IDC_BIT0)) << "Enter is not a click on a check box";
-    Click(panel, IDC_SPARE1);
-    Click(panel, IDC_SPARE2);
-    EXPECT_EQ(WaitForBox(panel, 300), nullptr);
-    EXPECT_TRUE(IsWindow(panel.dialog));
-    EXPECT_TRUE(Trace(panel).empty());
-}
-
-// --- Ending -----------------------------------------------------------------
-
-struct EndCase {
-    const char* name;
-    UINT how;
-};
-
-TEST(PanelEnd, EscCloseBoxAndExitEndWithCodeZero) {
-    const EndCase cases[] = {{"Esc", VK_ESCAPE}, {"close box", WM_CLOSE}, {"Выход", IDCANCEL}};
-    for (const EndCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        Panel p = Open();
-        ASSERT_NE(p.dialog, nullptr);
-        Close(p, c.how);
-        EXPECT_EQ(WaitForExit(p), 0);
-    }
-}
-
-// Space clicks the focused button. Enter does once the dialog manager has
-// moved the focus onto it: Wine's start-up focus does not make "Выход" the
-// dialog's default as Windows does, so the test arrives there by keyboard.
-TEST(PanelEnd, SpaceOnExitClosesThePanel) {
-    Panel p = Open();
-    ASSERT_NE(p.dialog, nullptr);
-    Key(p, VK_SPACE);
-    EXPECT_EQ(WaitForExit(p), 0);
-}
-
-TEST(PanelEnd, EnterOnAFocusedPushButtonClicksIt) {
-    Panel p = Open();
-    ASSERT_NE(p.dialog, nullptr);
-    PostMessageW(p.dialog, WM_NEXTDLGCTL, 0, FALSE);  // as Tab does
-    Settle(p);
-    PostMessageW(p.dialog, WM_NEXTDLGCTL, 1, FALSE);  // as Shift+Tab does: back on "Выход"
-    Settle(p);
-    ASSERT_EQ(Focus(p), GetDlgItem(p.dialog, IDCANCEL));
-    Key(p, VK_RETURN);
-    EXPECT_EQ(WaitForExit(p), 0);
+    PostMessageW(panel.dialog, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForExit(panel), 0);
 }
 
 TEST(PanelDriverCheck, AClosedPortDriverIsRefusedWithCodeOne) {
@@ -696,6 +527,11 @@ TEST(PanelPicture, Screenshot) {
 // and the folder of .reg files, as Windows paths; then GoogleTest's own.
 int wmain(int argc, wchar_t** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    for (const PanelScenario& sc : PanelScenarios()) {
+        const auto run = sc.run;
+        ::testing::RegisterTest("PanelScenario", sc.name, nullptr, nullptr, __FILE__, __LINE__,
+                                [run]() -> ::testing::Test* { return new ScenarioTest(run); });
+    }
     if (argc != 6) {
         fprintf(stderr, "usage: panel_e2e EXE SIM_FOLDER CLOSED_FOLDER OUT_FOLDER REGISTRY_FOLDER\n");
         return 2;
