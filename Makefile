@@ -1,14 +1,19 @@
-# The two commands a newcomer needs: `make run` and `make test`.
+# The README's front end: install what a job needs, then run its CMake
+# workflow (CMakePresets.json describes the builds; nothing here does).
 JOBS ?= $(shell nproc)
+export CMAKE_BUILD_PARALLEL_LEVEL := $(JOBS)
 
-.PHONY: run test deps-run deps-test linux-programs linux linux-asan windows windows-x64 \
-	test-linux test-asan test-windows bench package-linux package-windows clean
+.PHONY: run test deps-run deps-test linux linux-asan windows windows-x64 package-linux package-windows \
+	bench clean
 
-# Only what the Linux panel needs: no tests, so no GoogleTest, Wine or qemu.
-run: deps-run linux-programs
-	scripts/run-panel.sh build/linux/kalderon-test-sim
+# Only what the Linux panel needs, in a build tree of its own.
+run: deps-run
+	cmake --workflow --preset run
+	scripts/run-panel.sh build/run/kalderon-test-sim
 
-test: deps-test test-linux test-asan test-windows
+# Every configuration, built and tested; the Debian package and the
+# operators' zips are made and checked by the tests themselves.
+test: deps-test linux linux-asan windows-x64 windows
 
 deps-run:
 	scripts/install-deps.sh run
@@ -16,50 +21,27 @@ deps-run:
 deps-test:
 	scripts/install-deps.sh test
 
-linux-programs:
-	cmake --preset linux -DKALDERON_TESTS=OFF
-	cmake --build --preset linux -j $(JOBS) --target kalderon-test kalderon-test-sim
+linux linux-asan windows-x64:
+	cmake --workflow --preset $@
 
-linux:
-	cmake --preset linux
-	cmake --build --preset linux -j $(JOBS)
-
-linux-asan:
-	cmake --preset linux-asan
-	cmake --build --preset linux-asan -j $(JOBS)
-
+# Where the machine runs no 32-bit programs (or KALDERON_NO_32BIT=1), the
+# 32-bit Wine run is reported skipped, with its reason after the summary.
 windows:
-	cmake --preset windows
-	cmake --build --preset windows -j $(JOBS)
-
-windows-x64:
-	cmake --preset windows-x64
-	cmake --build --preset windows-x64 -j $(JOBS)
-
-# The Debian package is part of what a test run builds and checks.
-test-linux: package-linux
-	ctest --preset linux
-
-package-linux: linux
-	cd build/linux && cpack -G DEB
-
-# Every Linux test again under AddressSanitizer and UndefinedBehaviorSanitizer.
-test-asan: linux-asan
-	ctest --preset linux-asan
-
-# Both widths, each under its own Wine. Where the machine runs no 32-bit
-# programs (or KALDERON_NO_32BIT=1), the 32-bit run is reported skipped.
-# The operators' zips are part of what a test run builds.
-test-windows: package-windows
-	ctest --preset windows-x64
-	ctest --preset windows
+	cmake --workflow --preset $@
 	@grep -h '^SKIPPED:' build/windows/Testing/Temporary/LastTest.log || true
 
-package-windows: windows windows-x64
-	cd build/windows && cpack -G ZIP
-	cd build/windows-x64 && cpack -G ZIP
+# The packages alone, without running the tests.
+package-linux:
+	cmake --preset linux && cmake --build --preset linux
+	cd build/linux && cpack -G DEB
 
-bench: deps-test linux
+package-windows:
+	for p in windows windows-x64; do \
+	  cmake --preset $$p && cmake --build --preset $$p && (cd build/$$p && cpack -G ZIP) || exit 1; \
+	done
+
+bench: deps-test
+	cmake --preset linux && cmake --build --preset linux
 	bench/run.sh build/linux
 
 clean:

@@ -87,5 +87,9 @@ include(CPack)
 
 
 if(KALDERON_TESTS)
-  include(cmake/linux-tests.cmake)
+  add_subdirectory(tests)
+  # A static guest program and timing runs have no place in a sanitizer build.
+  if(NOT KALDERON_SANITIZE)
+    add_subdirectory(bench)
+  endif()
 endif()

@@ -26,53 +26,16 @@ set_source_files_properties(resources/panel.rc PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/panel.ico;${CMAKE_SOURCE_DIR}/panel/panel_ids.h")
 set_property(SOURCE resources/panel.rc APPEND PROPERTY INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/panel)
 
-# --- End-to-end tests under Wine ---------------------------------------------
-# GoogleTest built from Debian's sources with the cross compiler.
-set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-
-# A port library whose driver is not open, in a folder of its own, under
-# the simulated board's export names.
-add_library(closed_driver SHARED tests/wine/closed_driver.cpp ports/sim/${PORT_LIBRARY}.def)
-target_link_libraries(closed_driver PRIVATE port_abi)
-target_link_options(closed_driver PRIVATE -static -static-libgcc)
-set_target_properties(closed_driver PROPERTIES OUTPUT_NAME ${PORT_LIBRARY} PREFIX ""
-  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/closed-driver)
-
-# A stand-in for the real port library: the simulated board under the real
-# DLL's exports alone, so that the program looks its port up as it would on
-# a PC, and the board's trace shows which ports it reached.
-add_library(stand_in_port SHARED ports/sim/sim_board.cpp ports/sim/vcd_trace.cpp ports/sim/${PORT_LIBRARY}.def)
-target_link_libraries(stand_in_port PRIVATE port_abi)
-target_link_options(stand_in_port PRIVATE -static -static-libgcc -static-libstdc++)
-set_target_properties(stand_in_port PROPERTIES OUTPUT_NAME ${PORT_LIBRARY} PREFIX ""
-  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/stand-in)
-
-add_executable(panel_e2e tests/wine/panel_e2e.cpp tests/support/panel_scenarios.cpp)
-target_include_directories(panel_e2e PRIVATE panel tests/support)
-target_link_libraries(panel_e2e PRIVATE gtest version)
-target_compile_definitions(panel_e2e PRIVATE "PROGRAM_VERSION=L\"${PROJECT_VERSION}\"")
-target_link_options(panel_e2e PRIVATE -municode -static -static-libgcc -static-libstdc++)
-
-# The 32-bit run is skipped (77) where the machine cannot run 32-bit programs.
-add_test(NAME wine${WINDOWS_BITS}_panel_e2e
-  COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/run.sh ${WINDOWS_BITS} ${CMAKE_BINARY_DIR} $<TARGET_FILE:panel_e2e>)
-set_tests_properties(wine${WINDOWS_BITS}_panel_e2e PROPERTIES LABELS wine RESOURCE_LOCK wine TIMEOUT 600
-  SKIP_RETURN_CODE 77)
-
-# What the program needs at run time: Windows' own DLLs and the port library.
-add_test(NAME imports_only_system_dlls_and_the_port_library
-  COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/imports.sh ${TOOLCHAIN_PREFIX}-objdump $<TARGET_FILE:kalderon-test>
-          ${PORT_LIBRARY}.dll)
-
 # --- The operator's zip: the program, the simulated board in sim\, a README
 # saying which zip is for whom
 install(TARGETS kalderon-test RUNTIME DESTINATION .)
 install(TARGETS port_sim RUNTIME DESTINATION sim)
 install(FILES docs/README-windows.txt DESTINATION . RENAME README.txt)
 set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_FILE_NAME kalderon-test-${PROJECT_VERSION}-windows-${WINDOWS_BITS}bit)
+set(OPERATOR_ZIP_NAME kalderon-test-${PROJECT_VERSION}-windows-${WINDOWS_BITS}bit)
+set(CPACK_PACKAGE_FILE_NAME ${OPERATOR_ZIP_NAME})
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 include(CPack)
+
+# --- End-to-end tests under Wine, and the zip's own check
+add_subdirectory(tests/wine)

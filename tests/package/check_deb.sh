@@ -7,7 +7,7 @@
 set -u
 deb=$1
 fail() { echo "FAIL: $1"; exit 1; }
-[ -f "$deb" ] || fail "$deb is missing: make package-linux builds it"
+[ -f "$deb" ] || fail "$deb is missing: the test debian_package_made makes it"
 
 echo "lintian:"
 lintian --fail-on error --info "$deb" || fail "lintian reports errors"

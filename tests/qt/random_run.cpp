@@ -4,15 +4,15 @@
 // the invariants the port traffic and the panel must keep. The program ends
 // through the panel's own entry, so its exit code is the panel's.
 //
-// Usage: panel_random_run [--seed N] [--actions N]
-// A failure prints the seed and the action; run again with that seed to
-// replay it.
+// Usage: panel_random_run [--seed N|random] [--actions N]
+// The seed is printed first; a failure prints it again with the action. Run
+// again with that seed to replay it. Nothing is timed: a loaded machine
+// makes the run slower, not wrong.
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -30,6 +30,7 @@
 
 namespace {
 
+constexpr uint32_t DEFAULT_SEED = 20261209;
 uint32_t g_seed;
 long g_action = -1;
 std::string g_actionName;
@@ -222,13 +223,10 @@ void Run(long actions) {
         const uint8_t presented = SimBoardPresentedByte();
         const size_t boxesBefore = answerer.boxes.size();
 
-        const auto started = std::chrono::steady_clock::now();
         if (action.control != 0)
             Click(action.control);
         else
             Key(action.key, action.modifiers);
-        const auto took = std::chrono::steady_clock::now() - started;
-        Expect(took < std::chrono::seconds(3), "the panel took over 3 s to answer");
         Expect(Panel() != nullptr, "the panel closed");
 
         if (command == IDC_WRITE || command == IDC_READ) board.sampledStep = stepChecked;
@@ -302,10 +300,11 @@ void Run(long actions) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    g_seed = std::random_device{}();
+    g_seed = DEFAULT_SEED;
     long actions = 10000;
     for (int i = 1; i + 1 < argc; i += 2) {
-        if (strcmp(argv[i], "--seed") == 0) g_seed = uint32_t(strtoul(argv[i + 1], nullptr, 10));
+        if (strcmp(argv[i], "--seed") == 0)
+            g_seed = strcmp(argv[i + 1], "random") == 0 ? std::random_device{}() : uint32_t(strtoul(argv[i + 1], nullptr, 10));
         if (strcmp(argv[i], "--actions") == 0) actions = strtol(argv[i + 1], nullptr, 10);
     }
     printf("random run: seed %u\n", g_seed);

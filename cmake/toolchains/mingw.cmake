@@ -1,5 +1,4 @@
-# What both MinGW-w64 toolchain files share; each sets TOOLCHAIN_PREFIX and
-# the Wine that runs its programs first.
+# What both MinGW-w64 toolchain files share; each sets TOOLCHAIN_PREFIX first.
 set(CMAKE_SYSTEM_NAME Windows)
 # The posix thread model: GoogleTest needs std::mutex. Everything links
 # statically, so no threading DLL is shipped.
