@@ -12,27 +12,24 @@ static QAbstractButton* ButtonWidget(HWND control) { return qobject_cast<QAbstra
 
 static bool IsAutoRadio(HWND control) { return (control->style & BS_TYPEMASK) == BS_AUTORADIOBUTTON; }
 
-// A radio button's check carries its tab stop, as Win32's button control
-// has it: checking one makes it a tab stop, unchecking takes that away.
+// BM_SETCHECK sets this button alone; the group's exclusivity is a matter
+// of clicks. A radio button's check carries its tab stop, as Win32's button
+// control has it, here and nowhere else.
 static void SetCheck(HWND control, bool checked) {
-    QAbstractButton* button = ButtonWidget(control);
-    // This button alone, as in Win32: the group's exclusivity is a matter of clicks.
-    const bool exclusive = button->autoExclusive();
-    button->setAutoExclusive(false);
-    button->setChecked(checked);
-    button->setAutoExclusive(exclusive);
-    if (qobject_cast<QRadioButton*>(button) == nullptr) return;
+    ButtonWidget(control)->setChecked(checked);
+    if ((control->style & BS_TYPEMASK) != BS_AUTORADIOBUTTON && (control->style & BS_TYPEMASK) != BS_RADIOBUTTON)
+        return;
     control->style = checked ? control->style | WS_TABSTOP : control->style & ~WS_TABSTOP;
 }
 
-// A clicked auto radio button is checked and every other visible, enabled
-// one of its dialog is not.
+// A clicked auto radio button is checked and every other auto radio button
+// of its WS_GROUP run is not, each through BM_SETCHECK.
 static void ClickAutoRadio(HWND clicked) {
-    for (const auto& other : clicked->parent->children)
-        if (other.get() != clicked && IsAutoRadio(other.get()) && other->widget->isVisible() &&
-            other->widget->isEnabled())
-            SetCheck(other.get(), false);
-    SetCheck(clicked, true);
+    HWND dialog = clicked->parent;
+    for (HWND member = GetNextDlgGroupItem(dialog, clicked, FALSE); member != nullptr && member != clicked;
+         member = GetNextDlgGroupItem(dialog, member, FALSE))
+        if (IsAutoRadio(member)) SendMessageW(member, BM_SETCHECK, BST_UNCHECKED, 0);
+    SendMessageW(clicked, BM_SETCHECK, BST_CHECKED, 0);
 }
 
 static QPushButton* CreatePushButton(HWND control, const QString& text, QWidget* dialog) {
@@ -64,7 +61,8 @@ QWidget* CreateButton(HWND control, const std::u16string& text16, QWidget* dialo
         break;
     case BS_AUTORADIOBUTTON:
     case BS_RADIOBUTTON:
-        button = new QRadioButton(text, dialog);  // auto-exclusive among its siblings
+        button = new QRadioButton(text, dialog);
+        button->setAutoExclusive(false);  // exclusive by WS_GROUP run, not by Qt's parent
         if (IsAutoRadio(control))
             QObject::connect(button, &QAbstractButton::clicked, [control] { ClickAutoRadio(control); });
         break;

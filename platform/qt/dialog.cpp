@@ -7,7 +7,6 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QScreen>
 
 #include <algorithm>
@@ -33,69 +32,147 @@ HWND HandleOfWidget(const QWidget* widget) {
     return nullptr;
 }
 
-static bool CanTakeFocus(HWND control) {
-    return (control->style & WS_TABSTOP) && control->widget->isVisibleTo(control->parent->widget) &&
-           control->widget->isEnabled();
+// --- Navigation: the two walks every key and the first focus go through ------
+
+static bool IsShown(HWND control) {
+    return control->widget->isVisibleTo(control->parent->widget) && control->widget->isEnabled();
+}
+
+static int IndexOf(HWND dialog, HWND control) {
+    for (size_t i = 0; i < dialog->children.size(); ++i)
+        if (dialog->children[i].get() == control) return int(i);
+    return -1;
+}
+
+// The next (or previous) visible, enabled tab stop in template order,
+// wrapping round; with no control, the first (or last) one.
+HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous) {
+    const int count = int(dialog->children.size());
+    int at = IndexOf(dialog, control);
+    if (at < 0) at = previous ? 0 : count - 1;
+    for (int step = 1; step <= count; ++step) {
+        HWND candidate = dialog->children[(at + (previous ? count - step : step)) % count].get();
+        if ((candidate->style & WS_TABSTOP) && IsShown(candidate)) return candidate;
+    }
+    return nullptr;
+}
+
+// The next (or previous) visible, enabled control of the control's group,
+// wrapping at the group's ends. A group runs from a control with WS_GROUP
+// (or the first control) up to the next control with WS_GROUP.
+HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous) {
+    const int count = int(dialog->children.size());
+    const int at = IndexOf(dialog, control);
+    if (at < 0) return nullptr;
+    int first = at;
+    while (first > 0 && !(dialog->children[first]->style & WS_GROUP)) --first;
+    int end = at + 1;
+    while (end < count && !(dialog->children[end]->style & WS_GROUP)) ++end;
+    const int size = end - first;
+    for (int step = 1; step < size; ++step) {
+        HWND candidate = dialog->children[first + (at - first + (previous ? size - step : step)) % size].get();
+        if (IsShown(candidate)) return candidate;
+    }
+    return control;
+}
+
+static void Focus(HWND control, Qt::FocusReason reason) {
+    if (control != nullptr) control->widget->setFocus(reason);
+}
+
+static bool IsAutoRadio(HWND control) {
+    return control->cls == u"Button" && (control->style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+}
+
+// An arrow key: the next control of the group that can take the focus
+// (statics cannot). Reaching an unchecked auto radio button clicks it.
+static void MoveInGroup(HWND dialog, HWND from, bool previous) {
+    HWND to = from;
+    for (size_t tries = 0; tries < dialog->children.size(); ++tries) {
+        to = GetNextDlgGroupItem(dialog, to, previous);
+        if (to == nullptr || to == from || to->cls != u"Static") break;
+    }
+    if (to == nullptr || to == from || to->cls == u"Static") return;
+    Focus(to, previous ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    if (IsAutoRadio(to) && SendMessageW(to, BM_GETCHECK, 0, 0) == BST_UNCHECKED) SendMessageW(to, BM_CLICK, 0, 0);
 }
 
 namespace {
 
+// The dialog's keyboard, as IsDialogMessage handles it: each key a control
+// would otherwise see for itself comes here first.
 class TemplateDialog : public QDialog {
 public:
     explicit TemplateDialog(HWND handle) : handle_(handle) {}
 
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+        return DialogKey(static_cast<QKeyEvent*>(event));
+    }
+
 protected:
-    // Tab and Shift+Tab go to the next or previous visible, enabled tab stop
-    // in template order, wrapping round, as Win32's dialog manager does: each
-    // radio button with a tab stop is one (Qt would visit only the checked one).
     bool focusNextPrevChild(bool next) override {
-        const auto& order = handle_->children;
-        const int count = int(order.size());
-        int at = -1;
-        for (int i = 0; i < count; ++i)
-            if (order[i]->widget == focusWidget()) at = i;
-        if (at < 0) at = next ? count - 1 : 0;
-        for (int step = 1; step < count; ++step) {
-            HWND candidate = order[(at + (next ? step : count - step)) % count].get();
-            if (CanTakeFocus(candidate)) {
-                candidate->widget->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-                return true;
-            }
-        }
-        return false;
+        Focus(GetNextDlgTabItem(handle_, FocusedControl(), !next), next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
     }
     void closeEvent(QCloseEvent* event) override {
         event->ignore();  // the dialog procedure decides, through EndDialog
         handle_->proc(handle_, WM_CLOSE, 0, 0);
     }
-    // Esc is IDCANCEL. Enter clicks the push button with the focus; anywhere
-    // else it is command IDOK, as there is no default push button.
     void keyPressEvent(QKeyEvent* event) override {
-        const int key = event->key();
-        if (key == Qt::Key_Escape) {
-            Command(handle_, IDCANCEL);
-        } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            auto* button = qobject_cast<QPushButton*>(focusWidget());
-            if (button != nullptr && button->isVisible())
-                button->click();
-            else
-                Command(handle_, IDOK);
-        } else {
-            QDialog::keyPressEvent(event);
-        }
+        if (!DialogKey(event)) QDialog::keyPressEvent(event);
     }
 
 private:
+    // True when the key is the dialog's: Tab, the arrows, Enter and Esc.
+    // The dialog's own focus, whether or not its window is active yet.
+    HWND FocusedControl() const { return HandleOfWidget(focusWidget()); }
+
+    bool DialogKey(QKeyEvent* event) {
+        HWND focus = FocusedControl();
+        const bool shift = event->modifiers() & Qt::ShiftModifier;
+        switch (event->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab: {
+            const bool back = event->key() == Qt::Key_Backtab || shift;
+            Focus(GetNextDlgTabItem(handle_, focus, back), back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+            return true;
+        }
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            if (focus != nullptr)
+                MoveInGroup(handle_, focus, event->key() == Qt::Key_Left || event->key() == Qt::Key_Up);
+            return true;
+        case Qt::Key_Escape:
+            Command(handle_, IDCANCEL);
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // The focused push button is the default while it has the
+            // focus; with none, Enter is IDOK, as there is no default here.
+            if (focus != nullptr && focus->cls == u"Button" && (focus->style & BS_TYPEMASK) <= BS_DEFPUSHBUTTON &&
+                IsShown(focus))
+                SendMessageW(focus, BM_CLICK, 0, 0);
+            else
+                Command(handle_, IDOK);
+            return true;
+        default:
+            return false;
+        }
+    }
+
     HWND handle_;
 };
 
 // The dialog font's average character width and height give the base units:
 // a horizontal dialog unit is a quarter of the one, a vertical unit an
-// eighth of the other.
+// eighth of the other. Place and size are converted each on its own.
 struct DialogUnits {
     int baseX, baseY;
     QRect Map(int x, int y, int cx, int cy) const {
-        return QRect(x * baseX / 4, y * baseY / 8, cx * baseX / 4, cy * baseY / 8);
+        return QRect(MulDiv(x, baseX, 4), MulDiv(y, baseY, 8), MulDiv(cx, baseX, 4), MulDiv(cy, baseY, 8));
     }
 };
 
@@ -146,6 +223,7 @@ INT_PTR DialogBoxParamW(HINSTANCE, LPCWSTR templateName, HWND owner, DLGPROC pro
 
     for (const DialogItem& item : tmpl.items) {
         auto control = std::make_unique<WindowHandle>();
+        control->cls = item.cls;
         control->id = int(item.id);
         control->style = item.style;
         control->parent = &handle;
@@ -153,6 +231,7 @@ INT_PTR DialogBoxParamW(HINSTANCE, LPCWSTR templateName, HWND owner, DLGPROC pro
         control->widget->setGeometry(units.Map(item.x, item.y, item.cx, item.cy));
         control->widget->setVisible(item.style & WS_VISIBLE);
         control->widget->setEnabled(!(item.style & WS_DISABLED));
+        control->widget->installEventFilter(&dialog);
         handle.children.push_back(std::move(control));
     }
     dialog.setFixedSize(units.Map(0, 0, tmpl.cx, tmpl.cy).size());
@@ -162,16 +241,7 @@ INT_PTR DialogBoxParamW(HINSTANCE, LPCWSTR templateName, HWND owner, DLGPROC pro
     }
 
     g_dialogs.push_back(&handle);
-    const INT_PTR focusDefault = proc(&handle, WM_INITDIALOG, 0, param);
-    if (focusDefault) {
-        // The first visible, enabled tab stop, in template order.
-        for (const auto& control : handle.children) {
-            if (CanTakeFocus(control.get())) {
-                control->widget->setFocus(Qt::OtherFocusReason);
-                break;
-            }
-        }
-    }
+    if (proc(&handle, WM_INITDIALOG, 0, param)) Focus(GetNextDlgTabItem(&handle, nullptr, FALSE), Qt::OtherFocusReason);
     dialog.show();
     dialog.activateWindow();
     const INT_PTR result = dialog.exec();

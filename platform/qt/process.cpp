@@ -20,6 +20,20 @@ void EnsureApplication() {
     if (QApplication::instance() == nullptr) new QApplication(argc, argv);
 }
 
+// number * numerator / denominator, rounded half away from zero, as the
+// dialog manager converts dialog units; -1 for a zero denominator.
+int MulDiv(int number, int numerator, int denominator) {
+    if (denominator == 0) return -1;
+    long long product = static_cast<long long>(number) * numerator;
+    long long divisor = denominator;
+    if (divisor < 0) {
+        product = -product;
+        divisor = -divisor;
+    }
+    const long long half = divisor / 2;
+    return static_cast<int>((product >= 0 ? product + half : product - half) / divisor);
+}
+
 void ExitProcess(UINT code) {
     fflush(nullptr);
     std::exit(int(code));

@@ -6,12 +6,14 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "windows.h"
 
 struct WindowHandle {
     QWidget* widget = nullptr;
+    std::u16string cls;       // the window class: "Button", "Static", ...
     int id = 0;               // a control's dialog id
     uint32_t style = 0;       // WS_, BS_ and SS_ bits; a radio button's WS_TABSTOP follows its check
     HWND parent = nullptr;    // a control's dialog

@@ -2,6 +2,25 @@
 // Linux build over Qt. Values are the real Win32 ones, so the compiled
 // template means the same on both platforms. The resource compiler reads this
 // file too: it sees only the constants.
+//
+// What the layer emulates, as Win32's dialog manager does it:
+// - a modal dialog from a compiled DIALOGEX template: push buttons, auto
+//   check boxes, auto radio buttons and static controls, placed with MulDiv
+//   from the font's dialog base units;
+// - the dialog keyboard (IsDialogMessage): Tab and Shift+Tab over the visible,
+//   enabled tab stops in template order (GetNextDlgTabItem, also the first
+//   focus); the arrow keys within the focused control's WS_GROUP run
+//   (GetNextDlgGroupItem), passing over statics, clicking an unchecked auto
+//   radio button they land on; Enter clicks the focused push button (the
+//   default while it has the focus), else is IDOK; Esc is IDCANCEL;
+// - auto radio buttons exclusive within their WS_GROUP run, and a radio
+//   button's WS_TABSTOP following its check (BM_SETCHECK alone sets it);
+// - modal message boxes owned by the dialog, which is blocked meanwhile;
+// - a frame that asks for a close box and moving only.
+// What it does not: mnemonics (&-keys, Alt+letter), menus and Alt/F10 menu
+// mode, the system menu's keyboard, WM_DPICHANGED and per-monitor DPI,
+// DM_SETDEFID and a drawn default-button frame, WM_GETDLGCODE for controls
+// of other classes, and any window that is not a dialog or a message box.
 #pragma once
 
 // Window styles.
@@ -103,6 +122,9 @@ UINT IsDlgButtonChecked(HWND dialog, int id);
 HWND GetDlgItem(HWND dialog, int id);
 int GetDlgCtrlID(HWND control);
 HWND GetFocus();
+HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
+HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous);
+int MulDiv(int number, int numerator, int denominator);
 LRESULT SendDlgItemMessageW(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 HICON LoadIconW(HINSTANCE instance, LPCWSTR name);

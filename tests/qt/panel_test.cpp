@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <QWindow>
 
@@ -105,7 +106,10 @@ TEST_F(PanelTest, TimerCountsNothingAndStopsAtItsLimit) {
 
 void RunEntryAndEnd(const std::function<void(PanelDriver&)>& end) {
     SimBoardTraceTo(nullptr);
-    QTimer::singleShot(0, [&end] { end(QtDriver()); });
+    QTimer::singleShot(0, [&end] {
+        // As an operator would, wait for the window to be up and active.
+        if (Panel() != nullptr && QTest::qWaitForWindowActive(Panel()->windowHandle())) end(QtDriver());
+    });
     wchar_t none[] = L"";
     wWinMain(nullptr, nullptr, none, 1);
     _exit(3);  // the entry must not return

@@ -112,6 +112,46 @@ void RadioButtonsAreOneGroupAndArrowsMoveTheSelection(PanelDriver& p) {
     EXPECT_TRUE(p.Trace().empty());
 }
 
+// --- The arrow keys, as the dialog manager moves them ----------------------------
+
+// Keys pressed on a fresh panel, then where the focus is, which register is
+// selected and what went to the port. The whole dialog is one group, so the
+// arrows run through it in template order; no row crosses a label, which
+// Wine's dialog manager lands on and Windows' passes over.
+struct KeysCase {
+    const char* name;
+    std::vector<std::pair<PanelKey, int>> presses;  // each key, so many times
+    int focus;
+    int selected;
+    std::vector<std::string> trace;
+};
+
+std::vector<KeysCase> KeysCases() {
+    const PanelKey TAB = PanelKey::Tab, BACK = PanelKey::ShiftTab, SPACE = PanelKey::Space;
+    return {
+        {"DownFromTheControlRadioSelectsData",
+         {{TAB, 9}, {PanelKey::Down, 1}, {TAB, 1}, {SPACE, 1}}, IDC_WRITE, IDC_SEL_DATA, CycleLines(0, 0)},
+        {"RightRunsThroughTheRadiosOntoWrite",
+         {{TAB, 9}, {PanelKey::Right, 4}, {SPACE, 1}}, IDC_WRITE, IDC_SEL_ADDR_LOW, CycleLines(4, 0)},
+        {"RightFromAnUncheckedRadioSelectsTheNext",
+         {{TAB, 10}, {PanelKey::Right, 1}, {TAB, 1}, {SPACE, 1}}, IDC_WRITE, IDC_SEL_ADDR_HIGH, CycleLines(6, 0)},
+        {"UpFromWriteSelectsAddressLowAndDownMakesWriteTheDefault",
+         {{TAB, 10}, {SPACE, 1}, {TAB, 1}, {PanelKey::Up, 1}, {PanelKey::Down, 1}, {PanelKey::Enter, 1}}, IDC_WRITE,
+         IDC_SEL_ADDR_LOW, CycleLines(4, 0)},
+        {"DownFromStepModeWalksTheReadBackBoxes",
+         {{BACK, 6}, {PanelKey::Down, 2}}, IDC_READ_BIT0 + 1, IDC_SEL_CONTROL, {}},
+    };
+}
+
+void PressKeys(PanelDriver& p, const KeysCase& c) {
+    for (auto [key, times] : c.presses)
+        for (int i = 0; i < times; ++i) p.Key(key);
+    EXPECT_EQ(p.FocusedId(), c.focus);
+    for (int r : RADIOS) EXPECT_EQ(p.Checked(r), r == c.selected) << r;
+    for (int id = IDC_READ_BIT0; id <= IDC_READ_BIT7; ++id) EXPECT_FALSE(p.Checked(id)) << "an arrow clicks no check box";
+    EXPECT_EQ(p.Trace(), c.trace);
+}
+
 // --- Write ---------------------------------------------------------------------------
 
 // Clicks on input boxes and radio buttons, each case after the one before,
@@ -245,7 +285,8 @@ void EnterClicksOnlyAFocusedPushButtonAndSparesDoNothing(PanelDriver& p) {
 }  // namespace
 
 const std::vector<PanelScenario>& PanelScenarios() {
-    static const std::vector<PanelScenario> scenarios = {
+    static const std::vector<PanelScenario> scenarios = [] {
+        std::vector<PanelScenario> all = {
         {"StartsWithTheFocusOnExitAndOnlyControlSelected", StartsWithTheFocusOnExitAndOnlyControlSelected},
         {"TabVisitsTheTabStopsInTemplateOrder", TabVisitsTheTabStopsInTemplateOrder},
         {"RadioButtonsAreOneGroupAndArrowsMoveTheSelection", RadioButtonsAreOneGroupAndArrowsMoveTheSelection},
@@ -256,7 +297,11 @@ const std::vector<PanelScenario>& PanelScenarios() {
         {"SelectAllChecksAndUnchecksTheEightInputBits", SelectAllChecksAndUnchecksTheEightInputBits},
         {"TimerTestShowsTheCountInABlockingBox", TimerTestShowsTheCountInABlockingBox},
         {"EnterClicksOnlyAFocusedPushButtonAndSparesDoNothing", EnterClicksOnlyAFocusedPushButtonAndSparesDoNothing},
-    };
+        };
+        static const std::vector<KeysCase> keys = KeysCases();
+        for (const KeysCase& c : keys) all.push_back({c.name, [&c](PanelDriver& p) { PressKeys(p, c); }});
+        return all;
+    }();
     return scenarios;
 }
 
