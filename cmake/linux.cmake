@@ -7,24 +7,35 @@ find_program(LLVM_RC NAMES llvm-rc llvm-rc-14 REQUIRED)
 # #include <windows.h> goes unread and the build fails far from the cause.
 find_program(CLANG_FOR_RC NAMES clang clang-14 REQUIRED)
 
-# The resource script compiled as on Windows, then embedded as bytes. llvm-rc
-# does not act on the script's code-page pragma, hence -C 65001; its
-# #include <windows.h> finds ours. It also reads any argument starting with '/'
-# as an option (a source under /check... would be "/C heck..."), so the input
-# comes after "--".
-set(panel_res ${CMAKE_BINARY_DIR}/panel.res)
-set(panel_res_cpp ${CMAKE_BINARY_DIR}/panel_res.cpp)
-add_custom_command(OUTPUT ${panel_res}
-  COMMAND ${LLVM_RC} -C 65001 -I ${CMAKE_SOURCE_DIR}/platform/qt -I ${CMAKE_SOURCE_DIR}/panel
-          -I ${CMAKE_SOURCE_DIR}/resources -FO ${panel_res} -- ${CMAKE_SOURCE_DIR}/resources/panel.rc
-  DEPENDS resources/panel.rc resources/panel.ico panel/panel_ids.h platform/qt/windows.h VERBATIM)
-add_custom_command(OUTPUT ${panel_res_cpp}
-  COMMAND ${CMAKE_COMMAND} -DINPUT=${panel_res} -DOUTPUT=${panel_res_cpp} -P ${CMAKE_SOURCE_DIR}/cmake/embed.cmake
-  DEPENDS ${panel_res} cmake/embed.cmake VERBATIM)
+# A resource script compiled as on Windows, then embedded as bytes
+# (EmbeddedResources) in a library of its own: the programs link the panel's,
+# a test may link a script that holds more. llvm-rc does not act on the
+# script's code-page pragma, hence -C 65001; its #include <windows.h> finds
+# ours. It also reads any argument starting with '/' as an option (a source
+# under /check... would be "/C heck..."), so the input comes after "--".
+# Further arguments are folders to include from.
+function(add_embedded_resources target script)
+  set(res ${CMAKE_CURRENT_BINARY_DIR}/${target}.res)
+  set(cpp ${CMAKE_CURRENT_BINARY_DIR}/${target}.cpp)
+  set(includes -I ${CMAKE_SOURCE_DIR}/platform/qt -I ${CMAKE_SOURCE_DIR}/panel -I ${CMAKE_SOURCE_DIR}/resources)
+  foreach(folder ${ARGN})
+    list(APPEND includes -I ${folder})
+  endforeach()
+  add_custom_command(OUTPUT ${res}
+    COMMAND ${LLVM_RC} -C 65001 ${includes} -FO ${res} -- ${script}
+    DEPENDS ${script} ${CMAKE_SOURCE_DIR}/resources/panel.rc ${CMAKE_SOURCE_DIR}/resources/panel.ico
+            ${CMAKE_SOURCE_DIR}/panel/panel_ids.h ${CMAKE_SOURCE_DIR}/platform/qt/windows.h VERBATIM)
+  add_custom_command(OUTPUT ${cpp}
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${res} -DOUTPUT=${cpp} -P ${CMAKE_SOURCE_DIR}/cmake/embed.cmake
+    DEPENDS ${res} ${CMAKE_SOURCE_DIR}/cmake/embed.cmake VERBATIM)
+  add_library(${target} OBJECT ${cpp})  # objects: linked whatever the order
+endfunction()
+
+add_embedded_resources(panel_resources ${CMAKE_SOURCE_DIR}/resources/panel.rc)
 
 add_library(qt_win32 STATIC
   platform/qt/dialog.cpp platform/qt/button.cpp platform/qt/message_box.cpp platform/qt/icons.cpp
-  platform/qt/process.cpp platform/qt/dialog_template.cpp platform/qt/resources.cpp ${panel_res_cpp})
+  platform/qt/process.cpp platform/qt/dialog_template.cpp platform/qt/resources.cpp)
 target_include_directories(qt_win32 PUBLIC platform/qt)
 target_link_libraries(qt_win32 PUBLIC Qt6::Widgets)
 
@@ -34,9 +45,9 @@ target_link_libraries(panel PUBLIC link qt_win32)
 
 # One program per port library, chosen at link time.
 add_executable(kalderon-test platform/qt/main.cpp)
-target_link_libraries(kalderon-test PRIVATE panel port_ppdev port_trouble_box)
+target_link_libraries(kalderon-test PRIVATE panel port_ppdev port_trouble_box panel_resources)
 add_executable(kalderon-test-sim platform/qt/main.cpp)
-target_link_libraries(kalderon-test-sim PRIVATE panel port_sim)
+target_link_libraries(kalderon-test-sim PRIVATE panel port_sim panel_resources)
 
 # --- Installing: the two programs, a desktop entry, the icon, the manual ------
 include(GNUInstallDirs)

@@ -212,6 +212,8 @@ INT_PTR DialogBoxParamW(HINSTANCE, LPCWSTR templateName, HWND owner, DLGPROC pro
     TemplateDialog dialog(&handle);
     handle.widget = &dialog;
     if (owner != nullptr) dialog.setParent(owner->widget, Qt::Dialog);
+    // A Win32 dialog's frame: a caption with a close box, moved but never
+    // minimised or maximised (nor resized: its size is fixed below).
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint);
     dialog.setWindowTitle(QString::fromStdU16String(tmpl.title));

@@ -16,6 +16,10 @@ int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
     box.setText(FromWide(text));
     box.setIcon((type & MB_ICONERROR) ? QMessageBox::Critical : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
+    // A Win32 box's frame: a caption with a close box, moved but never
+    // minimised or maximised.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     // The panel is blocked while the box is up, as an owner is disabled.
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

@@ -18,14 +18,23 @@
 #include "sim_board.h"
 #include "window_handle.h"
 
+// The dialog RunDialog opened, recorded at WM_INITDIALOG; the panel's own
+// when the entry opened it.
+static HWND g_dialog = nullptr;
+static DLGPROC g_proc = nullptr;
+
+static HWND DriverDialog() { return g_dialog != nullptr ? g_dialog : PanelSession.window; }
+
 QWidget* Panel() {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->windowTitle() == QStringLiteral("KALDERON TEST")) return w;
+        if (w->isVisible() && qobject_cast<QMessageBox*>(w) == nullptr && DriverDialog() != nullptr &&
+            w == DriverDialog()->widget)
+            return w;
     return nullptr;
 }
 
 QWidget* Control(int id) {
-    HWND control = Panel() != nullptr ? GetDlgItem(PanelSession.window, id) : nullptr;
+    HWND control = Panel() != nullptr ? GetDlgItem(DriverDialog(), id) : nullptr;
     return control != nullptr ? control->widget : nullptr;
 }
 
@@ -95,7 +104,10 @@ struct BoxAnswerer::Filter : QObject {
             blocked = blocked && Checked(IDC_BIT0 + 2) == before;
         }
         const size_t lines = owner->traceLines ? owner->traceLines() : Trace().size();
-        owner->boxes.push_back({box->text(), box->windowTitle(), blocked, lines});
+        const Qt::WindowFlags flags = box->windowFlags();
+        const bool closeOnly = (flags & Qt::WindowCloseButtonHint) &&
+                               !(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        owner->boxes.push_back({box->text(), box->windowTitle(), blocked, lines, closeOnly});
         ClickAt(box->button(QMessageBox::Ok));
     }
 };
@@ -109,7 +121,14 @@ BoxAnswerer::~BoxAnswerer() {
 
 // --- Running the panel -------------------------------------------------------------------
 
-INT_PTR RunPanel(const std::function<void()>& script) {
+static INT_PTR CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) g_dialog = window;
+    return g_proc(window, message, wParam, lParam);
+}
+
+INT_PTR RunPanel(const std::function<void()>& script) { return RunDialog(IDD_PANEL, PanelDialogProc, script); }
+
+INT_PTR RunDialog(int templateId, DLGPROC proc, const std::function<void()>& script) {
     bool played = false;
     QTimer::singleShot(0, [&] {
         // As an operator would, wait for the window to be up and active.
@@ -123,8 +142,10 @@ INT_PTR RunPanel(const std::function<void()>& script) {
         }
     });
     PanelSession.instance = GetModuleHandleW(nullptr);
-    const INT_PTR result =
-        DialogBoxParamW(PanelSession.instance, MAKEINTRESOURCEW(IDD_PANEL), nullptr, PanelDialogProc, 0);
+    g_proc = proc;
+    const INT_PTR result = DialogBoxParamW(PanelSession.instance, MAKEINTRESOURCEW(templateId), nullptr, RecordingProc, 0);
+    g_dialog = nullptr;
+    PanelSession.window = nullptr;  // gone with its dialog
     EXPECT_TRUE(played);
     return result;
 }

@@ -15,7 +15,7 @@
 #include "panel_scenarios.h"
 #include "windows.h"
 
-QWidget* Panel();            // the open panel, or null
+QWidget* Panel();            // the open panel (or the dialog RunDialog opened), or null
 QWidget* Control(int id);    // a control of the panel by its dialog id
 int ControlId(QWidget* w);   // and back; 0 for none
 bool Checked(int id);
@@ -35,6 +35,7 @@ struct Box {
     QString title;
     bool panelBlocked;  // the box was the modal window (and, when probed, a click on the panel did nothing)
     size_t traceLines;  // port accesses recorded when it came up
+    bool closeBoxOnly;  // its frame asks for a close box, no minimise or maximise
 };
 
 // While one exists, answers every message box as it comes up: notes what it
@@ -56,6 +57,8 @@ private:
 // loop once the window is active; the script ends by closing the panel.
 // Returns DialogBoxParamW's result.
 INT_PTR RunPanel(const std::function<void()>& script);
+// The same for any dialog of the test program's resources.
+INT_PTR RunDialog(int templateId, DLGPROC proc, const std::function<void()>& script);
 
 // The shared scenarios' driver over the functions above: each box answered
 // as it comes up, with a click on the panel to prove it blocked.

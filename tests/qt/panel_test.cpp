@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "board_ops.h"
+#include "group_dialog.h"
 #include "panel_dialog.h"
 #include "panel_driver.h"
 #include "panel_ids.h"
@@ -38,17 +39,28 @@ protected:
 // after it, as its suite must.
 class ScenarioTest : public PanelTest {
 public:
-    explicit ScenarioTest(std::function<void(PanelDriver&)> run) : run_(std::move(run)) {}
+    ScenarioTest(int dialog, DLGPROC proc, std::function<void(PanelDriver&)> run)
+        : dialog_(dialog), proc_(proc), run_(std::move(run)) {}
     void TestBody() override {
-        RunPanel([this] {
+        RunDialog(dialog_, proc_, [this] {
             run_(QtDriver());
             if (Panel() != nullptr) Key(Qt::Key_Escape);
         });
     }
 
 private:
+    int dialog_;
+    DLGPROC proc_;
     std::function<void(PanelDriver&)> run_;
 };
+
+void RegisterScenarios(const char* suite, const std::vector<PanelScenario>& scenarios, int dialog, DLGPROC proc) {
+    for (const PanelScenario& s : scenarios) {
+        const auto run = s.run;
+        ::testing::RegisterTest(suite, s.name, nullptr, nullptr, __FILE__, __LINE__,
+                                [=]() -> PanelTest* { return new ScenarioTest(dialog, proc, run); });
+    }
+}
 
 // --- The helpers the commands are made of -----------------------------------------
 
@@ -100,6 +112,7 @@ TEST_F(PanelTest, TimerCountsNothingAndStopsAtItsLimit) {
     ASSERT_EQ(answerer.boxes.size(), 2u);
     EXPECT_EQ(answerer.boxes[0].text, QStringLiteral("0"));
     EXPECT_EQ(answerer.boxes[1].text, QStringLiteral("99999"));
+    EXPECT_TRUE(answerer.boxes[0].closeBoxOnly) << "a box's frame offers no minimise or maximise";
 }
 
 // --- Ending: the entry itself, in a child process, for its exit code -----------------
@@ -140,10 +153,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
-    for (const PanelScenario& s : PanelScenarios()) {
-        const auto run = s.run;
-        ::testing::RegisterTest("PanelScenario", s.name, nullptr, nullptr, __FILE__, __LINE__,
-                                [run]() -> PanelTest* { return new ScenarioTest(run); });
-    }
+    RegisterScenarios("PanelScenario", PanelScenarios(), IDD_PANEL, PanelDialogProc);
+    RegisterScenarios("GroupDialogScenario", GroupDialogScenarios(), IDD_GROUPS, GroupDialogProc);
     return RUN_ALL_TESTS();
 }

@@ -7,6 +7,7 @@
 
 #include <windows.h>  // IDCANCEL; on Linux the Qt layer's
 
+#include "group_dialog.h"
 #include "panel_ids.h"
 
 const std::vector<std::u16string> CYCLE_PAUSES = {u"Данные на шине", u"Адрес регистра выставлен",
@@ -302,6 +303,45 @@ const std::vector<PanelScenario>& PanelScenarios() {
         for (const KeysCase& c : keys) all.push_back({c.name, [&c](PanelDriver& p) { PressKeys(p, c); }});
         return all;
     }();
+    return scenarios;
+}
+
+// Two WS_GROUP runs of auto radio buttons: a click checks within its own
+// run, the arrows wrap within it, and Tab goes from one run's checked
+// button to the next run's.
+void TwoRadioGroupsKeepToThemselves(PanelDriver& p) {
+    auto checked = [&p] {
+        std::vector<int> ids;
+        for (int id : {IDC_GROUP_A1, IDC_GROUP_A2, IDC_GROUP_B1, IDC_GROUP_B2})
+            if (p.Checked(id)) ids.push_back(id);
+        return ids;
+    };
+    EXPECT_EQ(p.FocusedId(), IDC_GROUP_A1);
+    EXPECT_EQ(checked(), (std::vector<int>{IDC_GROUP_A1, IDC_GROUP_B1}));
+    p.Click(IDC_GROUP_A2);
+    EXPECT_EQ(checked(), (std::vector<int>{IDC_GROUP_A2, IDC_GROUP_B1})) << "a click stays in its group";
+    p.Key(PanelKey::Down);  // from the last of group A round to its first
+    EXPECT_EQ(p.FocusedId(), IDC_GROUP_A1);
+    EXPECT_EQ(checked(), (std::vector<int>{IDC_GROUP_A1, IDC_GROUP_B1}));
+    p.Key(PanelKey::Up);  // and back round the other way
+    EXPECT_EQ(p.FocusedId(), IDC_GROUP_A2);
+    p.Key(PanelKey::Tab);  // the checked button of group B
+    EXPECT_EQ(p.FocusedId(), IDC_GROUP_B1);
+    p.Key(PanelKey::Right);
+    EXPECT_EQ(checked(), (std::vector<int>{IDC_GROUP_A2, IDC_GROUP_B2}));
+    p.Key(PanelKey::Right);
+    EXPECT_EQ(p.FocusedId(), IDC_GROUP_B1);
+    EXPECT_EQ(checked(), (std::vector<int>{IDC_GROUP_A2, IDC_GROUP_B1}));
+    p.Key(PanelKey::Tab);
+    EXPECT_EQ(p.FocusedId(), IDCANCEL);
+    p.Key(PanelKey::Tab);
+    EXPECT_EQ(p.FocusedId(), IDC_GROUP_A2) << "round to group A's checked button";
+}
+
+const std::vector<PanelScenario>& GroupDialogScenarios() {
+    static const std::vector<PanelScenario> scenarios = {
+        {"TwoRadioGroupsKeepToThemselves", TwoRadioGroupsKeepToThemselves},
+    };
     return scenarios;
 }
 

@@ -45,6 +45,9 @@ struct PanelScenario {
 
 const std::vector<PanelScenario>& PanelScenarios();
 
+// Scenarios on the group dialog (group_dialog.h) rather than the panel.
+const std::vector<PanelScenario>& GroupDialogScenarios();
+
 // The ways to end the panel; each must end the program with code 0.
 const std::vector<PanelScenario>& PanelEndings();
 

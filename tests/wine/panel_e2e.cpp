@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "group_dialog.h"
 #include "panel_controls.h"
 #include "panel_scenarios.h"
 #include "panel_ids.h"
@@ -255,6 +256,33 @@ public:
         run_(driver);
         PostMessageW(panel.dialog, WM_CLOSE, 0, 0);
         EXPECT_EQ(WaitForExit(panel), 0);
+    }
+
+private:
+    std::function<void(PanelDriver&)> run_;
+};
+
+// A group-dialog scenario on this program's own dialog, run in a thread of
+// its own, driven as the panel is from outside it.
+DWORD WINAPI RunGroupDialog(void*) {
+    return DWORD(DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_GROUPS), nullptr,
+                                 GroupDialogProc, 0));
+}
+
+class GroupScenarioTest : public ::testing::Test {
+public:
+    explicit GroupScenarioTest(std::function<void(PanelDriver&)> run) : run_(std::move(run)) {}
+    void TestBody() override {
+        Panel dialog;
+        dialog.process.hProcess = CreateThread(nullptr, 0, RunGroupDialog, nullptr, 0, &dialog.process.dwThreadId);
+        dialog.process.dwProcessId = GetCurrentProcessId();
+        dialog.dialog = WaitForDialog(dialog.process.dwProcessId, nullptr, dialog.process.dwThreadId);
+        ASSERT_NE(dialog.dialog, nullptr);
+        WinePanelDriver driver(dialog);
+        run_(driver);
+        PostMessageW(dialog.dialog, WM_CLOSE, 0, 0);
+        EXPECT_EQ(WaitForSingleObject(dialog.process.hProcess, WAIT_MS), WAIT_OBJECT_0);
+        CloseHandle(dialog.process.hProcess);
     }
 
 private:
@@ -531,6 +559,11 @@ int wmain(int argc, wchar_t** argv) {
         const auto run = sc.run;
         ::testing::RegisterTest("PanelScenario", sc.name, nullptr, nullptr, __FILE__, __LINE__,
                                 [run]() -> ::testing::Test* { return new ScenarioTest(run); });
+    }
+    for (const PanelScenario& sc : GroupDialogScenarios()) {
+        const auto run = sc.run;
+        ::testing::RegisterTest("GroupDialogScenario", sc.name, nullptr, nullptr, __FILE__, __LINE__,
+                                [run]() -> ::testing::Test* { return new GroupScenarioTest(run); });
     }
     if (argc != 6) {
         fprintf(stderr, "usage: panel_e2e EXE SIM_FOLDER CLOSED_FOLDER OUT_FOLDER REGISTRY_FOLDER\n");
