@@ -47,7 +47,7 @@ target_link_libraries(panel PUBLIC link qt_win32)
 add_executable(kalderon-test platform/qt/main.cpp)
 target_link_libraries(kalderon-test PRIVATE panel port_ppdev port_trouble_box panel_resources)
 add_executable(kalderon-test-sim platform/qt/main.cpp)
-target_link_libraries(kalderon-test-sim PRIVATE panel port_sim panel_resources)
+target_link_libraries(kalderon-test-sim PRIVATE panel port_sim port_trouble_box panel_resources)
 
 # --- Installing: the two programs, a desktop entry, the icon, the manual ------
 include(GNUInstallDirs)

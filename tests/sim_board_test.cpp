@@ -9,6 +9,7 @@
 #include <string>
 
 #include "board_ops.h"
+#include "port_start.h"
 #include "sim_board.h"
 #include "step_recorder.h"
 
@@ -173,4 +174,36 @@ TEST_F(SimBoardTest, AVcdTraceIsAWholeFileOfItsOwnEachRun) {
     EXPECT_EQ(runs[0].substr(lastTime), "\n#9\n") << "eight accesses, then the next timestamp";
 }
 
+// A trace that cannot be written ends the program with the file and the
+// reason, rather than go on with a hole in it: at start (PortStart) when the
+// file cannot be made, at the access whose line cannot be written.
+struct TraceTroubleCase {
+    const char* name;
+    const char* path;
+    const char* reason;
+};
+
+TEST(SimBoardTraceDeathTest, AnUnwritableTraceEndsTheProgramWithItsReason) {
+    const TraceTroubleCase cases[] = {
+        {"a missing folder", "/nonexistent/trace.txt", "No such file or directory"},
+        {"a missing folder, waveform", "/nonexistent/trace.vcd", "No such file or directory"},
+        {"a full disk", "/dev/full", "No space left on device"},
+    };
+    for (const TraceTroubleCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string said = std::string("cannot write the port trace ") + c.path + ": " + c.reason + ".*BOX:";
+        EXPECT_EXIT(
+            {
+                SimBoardTraceTo(c.path);
+                PortStart();
+                Out32(LPT_DATA, 0x5A);
+                _exit(0);
+            },
+            testing::ExitedWithCode(1), said);
+    }
+}
+
 }  // namespace
+
+// The program's error box, here a mark on standard error for the death test.
+void ShowPortTrouble(const wchar_t*) { fputs("BOX:", stderr); }

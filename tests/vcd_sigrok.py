@@ -2,13 +2,22 @@
 """The simulated board's waveform as a reader we did not write sees it:
 sigrok-cli's VCD input, on a Write of 0x1A to address high and a Read.
 
-Usage: vcd_sigrok.py VCD_WRITE_READ_PROGRAM OUT.vcd
+Usage: vcd_sigrok.py VCD_WRITE_READ_PROGRAM OUT.vcd   (runs the program first)
+       vcd_sigrok.py --vcd FILE.vcd                   (a file another run wrote)
 """
 import subprocess
 import sys
 
-program, vcd = sys.argv[1], sys.argv[2]
-subprocess.run([program, vcd], check=True)
+if sys.argv[1] == "--vcd":
+    vcd = sys.argv[2]
+else:
+    program, vcd = sys.argv[1], sys.argv[2]
+    subprocess.run([program, vcd], check=True)
+# Written in binary on every platform: a carriage return would be a text
+# trace written in text mode on Windows.
+if b"\r" in open(vcd, "rb").read():
+    print("FAIL: the waveform has carriage returns")
+    sys.exit(1)
 csv = subprocess.run(["sigrok-cli", "-I", "vcd", "-i", vcd, "-O", "csv"],
                      check=True, capture_output=True, text=True).stdout
 

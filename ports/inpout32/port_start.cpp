@@ -44,8 +44,15 @@ static void CheckDriver() {
            L"• службы защиты от читов в играх: остановите их или удалите.");
 }
 
-// The simulated board needs no port: it answers wherever the program asks.
-static bool IsSimulatedBoard() { return LibraryExport("SimulatedBoard") != nullptr; }
+// The simulated board needs no port: it answers wherever the program asks,
+// and has only its trace to check, in a start of its own.
+static bool StartedSimulatedBoard() {
+    using StartFn = void (*)();
+    const auto start = reinterpret_cast<StartFn>(LibraryExport("SimulatedBoardStart"));
+    if (start == nullptr) return false;
+    start();
+    return true;
+}
 
 // "LPT1 (0378), LPT3 (D010)", or a sentence saying there is none.
 static void AppendListed(wchar_t* text, const ListedPort* ports, int count) {
@@ -102,7 +109,7 @@ static int ReadArguments(char (*bytes)[ARG_BYTES], const char** args) {
 
 void PortStart() {
     CheckDriver();
-    if (IsSimulatedBoard()) return;
+    if (StartedSimulatedBoard()) return;
     static char bytes[ARGS_MAX][ARG_BYTES];
     const char* args[ARGS_MAX];
     const PortArgument asked = ReadPortArgument(ReadArguments(bytes, args), args);

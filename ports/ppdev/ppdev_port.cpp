@@ -10,12 +10,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
-#include <cstdint>
 
 #include "kernel_ports.h"
 #include "port_args.h"
 #include "port_io.h"
 #include "port_start.h"
+#include "utf8_text.h"
 
 static int g_port = -1;
 static const char* g_path = PPDEV_PATH;  // the device claimed, for messages
@@ -108,25 +108,14 @@ static void DescribePortsHere(PortsHere* here) {
              L"принтера, а не порт.");
 }
 
-// What the operator typed, for the box: UTF-8 decoded by hand, as swprintf's
-// %s would need a UTF-8 locale the program never sets. A byte that is not
-// UTF-8 shows as '?'.
+// What the operator typed, for the box.
 struct WideText {
     wchar_t text[512];
 };
 
 static WideText Widen(const char* bytes) {
-    WideText wide = {};
-    size_t out = 0;
-    for (const unsigned char* in = reinterpret_cast<const unsigned char*>(bytes); *in != 0 && out < 511;) {
-        const int more = *in >= 0xF0 ? 3 : *in >= 0xE0 ? 2 : *in >= 0xC0 ? 1 : 0;
-        uint32_t code = more == 0 ? *in : *in & (0x3F >> more);
-        int i = 1;
-        for (; i <= more && (in[i] & 0xC0) == 0x80; ++i) code = code << 6 | (in[i] & 0x3F);
-        const bool whole = *in < 0x80 || (*in >= 0xC0 && i > more);
-        wide.text[out++] = whole ? wchar_t(code) : L'?';
-        in += whole ? more + 1 : 1;
-    }
+    WideText wide;
+    WidenUtf8(bytes, wide.text, sizeof wide.text / sizeof wide.text[0]);
     return wide;
 }
 

@@ -3,9 +3,11 @@
 #include "port_start.h"
 #include "vcd_trace.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 
 // Control-port bits 1-2: the register a strobe latches into.
 static constexpr uint8_t CODE_BITS = 0x06;
@@ -23,6 +25,8 @@ static uint32_t g_timerLength;
 static uint32_t g_timerReadsLeft;
 static FILE* g_trace;
 static bool g_traceVcd;  // a waveform rather than text lines
+static char g_tracePath[512];
+static int g_traceError;  // why the trace file could not be made, 0 when it could
 
 uint8_t SimBoardPattern(uint32_t address) {
     return static_cast<uint8_t>(address ^ (address >> 8) ^ (address >> 16));
@@ -89,16 +93,42 @@ static bool EndsWith(const char* text, const char* end) {
     return length >= endLength && strcmp(text + length - endLength, end) == 0;
 }
 
+// A trace with a hole in it would show traffic that never was: a trace file
+// that cannot be made ends the program at start, one that fails later at the
+// access that failed, each saying which file and why.
+[[noreturn]] static void TraceFailed(int error, bool atStart) {
+    fprintf(stderr, "kalderon-test: cannot write the port trace %s: %s.\n", g_tracePath, strerror(error));
+    wchar_t path[512], reason[256], text[1024];
+    WidenPath(g_tracePath, path, sizeof path / sizeof path[0]);
+    WidenPath(strerror(error), reason, sizeof reason / sizeof reason[0]);
+    swprintf(text, sizeof text / sizeof text[0], L"Не удалось %ls файл трассировки порта %ls:\n%ls.",
+             atStart ? L"создать" : L"записать", path, reason);
+    TraceTrouble(text);
+}
+
 // A text trace appends; a waveform is a whole file of its own each run, as
-// one appended to another is no longer a waveform.
+// one appended to another is no longer a waveform. Binary, so that Windows
+// writes the same bytes as Linux.
 bool SimBoardTraceTo(const char* path) {
     if (g_trace != nullptr) fclose(g_trace);
     g_trace = nullptr;
+    g_traceError = 0;
     if (path == nullptr || *path == '\0') return false;
+    snprintf(g_tracePath, sizeof g_tracePath, "%s", path);
     g_traceVcd = EndsWith(path, ".vcd");
-    g_trace = fopen(path, g_traceVcd ? "w" : "a");
-    if (g_trace != nullptr && g_traceVcd) VcdStart(g_trace, Lines(false, 0));
-    return g_trace != nullptr;
+    g_trace = fopen(path, g_traceVcd ? "wb" : "ab");
+    if (g_trace == nullptr) {
+        g_traceError = errno;
+        return false;
+    }
+    if (g_traceVcd) VcdStart(g_trace, Lines(false, 0));
+    if (ferror(g_trace) || fflush(g_trace) != 0) {
+        g_traceError = errno != 0 ? errno : EIO;
+        fclose(g_trace);
+        g_trace = nullptr;
+        return false;
+    }
+    return true;
 }
 
 // The program starts on a board in its start state, tracing if asked to.
@@ -106,13 +136,13 @@ static const bool g_started = (SimBoardReset(), SimBoardTraceTo(getenv("KALDERON
 
 // Out of line, so that with tracing off an access pays for one test only.
 __attribute__((noinline)) static void TraceAccess(char kind, short port, uint8_t value) {
-    if (g_traceVcd) {
+    errno = 0;
+    if (g_traceVcd)
         VcdAccess(g_trace, Lines(kind == 'R' && IsPort(port, LPT_STATUS), value));
-        return;
-    }
-    // Three digits for the classic ports, four for a card's.
-    fprintf(g_trace, "%c %03X %02X\n", kind, unsigned(port) & PORT_NUMBER_MASK, value);
-    fflush(g_trace);
+    else
+        // Three digits for the classic ports, four for a card's.
+        fprintf(g_trace, "%c %03X %02X\n", kind, unsigned(port) & PORT_NUMBER_MASK, value);
+    if (ferror(g_trace) || fflush(g_trace) != 0) TraceFailed(errno != 0 ? errno : EIO, false);
 }
 
 static inline void Trace(char kind, short port, uint8_t value) {
@@ -171,5 +201,8 @@ extern "C" short PORT_CALL Inp32(short port) {
 // The Windows port library's driver check; a simulated board is always there.
 extern "C" int PORT_CALL IsInpOutDriverOpen() { return 1; }
 
-// Nothing to take hold of: the board is ready from the program's start.
-void PortStart() {}
+// Nothing to take hold of: the board is ready from the program's start,
+// unless the trace it was asked for cannot be written.
+void PortStart() {
+    if (g_traceError != 0) TraceFailed(g_traceError, true);
+}

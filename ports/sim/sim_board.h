@@ -7,6 +7,7 @@
 // 0x000100 reads 0x01 and 0x0201FF reads 0xFC.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "port_io.h"
@@ -38,4 +39,13 @@ uint8_t SimBoardPresentedByte();            // what read-back would see now
 // a path ending in ".vcd" is written anew as a waveform of every line
 // instead (vcd_trace.h). A null or empty path turns the trace off. At start
 // the board traces to the file KALDERON_PORT_TRACE names, if it is set.
+// False when the file cannot be made; PortStart then ends the program with
+// the reason, and so does any access whose trace cannot be written.
 bool SimBoardTraceTo(const char* path);
+
+// Each platform's sim library has its own of these two: a path or a system
+// message as the platform's C library gives it, as wide text; and telling
+// the operator of a trace file that cannot be written (an error box where
+// there is a display), then ending the program with status 1.
+void WidenPath(const char* bytes, wchar_t* out, size_t size);
+[[noreturn]] void TraceTrouble(const wchar_t* text);

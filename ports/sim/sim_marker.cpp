@@ -1,3 +1,6 @@
-// Tells the program that the port library beside it is the simulated board,
-// which needs no port looked up: the real library has no such export.
-extern "C" __declspec(dllexport) int SimulatedBoard() { return 1; }
+// The simulated board's start, which the program calls when it finds this
+// export beside the real library's (the real library has none): no port is
+// looked up, only the trace the board was asked for is checked.
+#include "port_start.h"
+
+extern "C" __declspec(dllexport) void SimulatedBoardStart() { PortStart(); }

@@ -83,12 +83,15 @@ HWND WaitForDialog(DWORD pid, HWND exclude, DWORD threadId, DWORD ms = WAIT_MS) 
 
 int g_launches = 0;
 
-Panel Launch(const std::wstring& dllFolder, const std::wstring& arguments = L"") {
+// The program on this DLL folder, tracing to a file of its own unless told
+// which.
+Panel Launch(const std::wstring& dllFolder, const std::wstring& arguments = L"", const std::string& trace = "") {
     Panel p;
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     char path[MAX_PATH];
     snprintf(path, sizeof path, "%lsktrace-%lu-%d.txt", temp, GetCurrentProcessId(), ++g_launches);
+    if (!trace.empty()) snprintf(path, sizeof path, "%s", trace.c_str());
     p.tracePath = path;
     DeleteFileA(path);
     SetEnvironmentVariableA("KALDERON_PORT_TRACE", path);
@@ -361,6 +364,34 @@ TEST(PanelDriverCheck, AClosedPortDriverIsRefusedWithCodeOne) {
     EXPECT_NE(BoxText(box).find(L"администратора"), std::wstring::npos);
     PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     EXPECT_EQ(WaitForExit(p), 1);
+}
+
+// --- The simulated board's trace -------------------------------------------------
+
+// A trace file that cannot be made is refused before the panel opens.
+TEST(SimulatedBoardTrace, AFileThatCannotBeMadeIsRefusedWithCodeOne) {
+    Panel p = Launch(g_simFolder, L"", "C:\\no-such-folder\\trace.txt");
+    HWND box = WaitForDialog(p.process.dwProcessId, nullptr, 0);
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(TextOf(box), PANEL_CAPTION);
+    EXPECT_NE(BoxText(box).find(L"C:\\no-such-folder\\trace.txt"), std::wstring::npos);
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    EXPECT_EQ(WaitForExit(p), 1);
+}
+
+// A Write of 0x1A to address high and a Read, as a waveform: run.sh has
+// sigrok-cli read it back afterwards, as the Linux board's is.
+TEST(SimulatedBoardTrace, AWaveformOfAWriteAndARead) {
+    char path[MAX_PATH];
+    snprintf(path, sizeof path, "%ls\\windows-write-read.vcd", g_outFolder.c_str());
+    Panel p = Launch(g_simFolder, L"", path);
+    WaitForInputIdle(p.process.hProcess, WAIT_MS);
+    p.dialog = WaitForDialog(p.process.dwProcessId, nullptr, 0);
+    ASSERT_NE(p.dialog, nullptr);
+    for (int id : {IDC_BIT0 + 1, IDC_BIT0 + 3, IDC_BIT0 + 4, IDC_SEL_ADDR_HIGH, IDC_WRITE, IDC_READ}) Click(p, id);
+    PostMessageW(p.dialog, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForExit(p), 0);
+    EXPECT_NE(GetFileAttributesA(path), INVALID_FILE_ATTRIBUTES);
 }
 
 // --- Finding the port ----------------------------------------------------------

@@ -61,10 +61,14 @@ fonts="$WINEPREFIX/drive_c/windows/Fonts"
 wineserver -w
 
 w() { "$wine" winepath -w "$1" 2>/dev/null; }
-rm -f "$build/panel.bmp" "$build/panel.png"
+rm -f "$build/panel.bmp" "$build/panel.png" "$build/windows-write-read.vcd"
 status=0
 "$wine" "$driver" "$(w "$build/kalderon-test.exe")" "$(w "$build/sim")" "$(w "$build/closed-driver")" \
   "$(w "$build")" "$(w "$(cd "$(dirname "$0")" && pwd)/registry")" "$@" || status=$?
+# The Windows board's waveform, read by a reader we did not write.
+if [ -f "$build/windows-write-read.vcd" ]; then
+  python3 "$(dirname "$0")/../vcd_sigrok.py" --vcd "$build/windows-write-read.vcd" || status=1
+fi
 if [ -f "$build/panel.bmp" ]; then
   convert "$build/panel.bmp" "$build/panel.png" && rm -f "$build/panel.bmp"
 fi

@@ -1,12 +1,13 @@
-// The real-port program tells the operator why the port cannot be used in an
-// error box, as the Windows program's driver check does: started from a
+// The Linux programs tell the operator why the port (or the simulated
+// board's trace) cannot be used in an error box, as the Windows program's
+// driver check does: started from a
 // desktop menu, no one sees standard error. With no display there is no box
 // (and Qt is never started to complain about it); standard error has it all.
 #include "windows.h"
 
 #include <cstdlib>
 
-#include "ppdev_port.h"
+#include "port_start.h"
 
 static bool HaveDisplay() {
     const char* x11 = getenv("DISPLAY");
