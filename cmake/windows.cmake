@@ -30,7 +30,13 @@ set_property(SOURCE resources/panel.rc APPEND PROPERTY INCLUDE_DIRECTORIES ${CMA
 # saying which zip is for whom
 install(TARGETS kalderon-test RUNTIME DESTINATION .)
 install(TARGETS port_sim RUNTIME DESTINATION sim)
-install(FILES docs/README-windows.txt DESTINATION . RENAME README.txt)
+set(operator_readme ${CMAKE_BINARY_DIR}/README.txt)
+add_custom_command(OUTPUT ${operator_readme}
+  COMMAND ${CMAKE_COMMAND} -DINPUT=${CMAKE_SOURCE_DIR}/docs/README-windows.txt -DOUTPUT=${operator_readme}
+          -P ${CMAKE_SOURCE_DIR}/cmake/windows_text.cmake
+  DEPENDS docs/README-windows.txt cmake/windows_text.cmake VERBATIM)
+add_custom_target(operator_readme ALL DEPENDS ${operator_readme})
+install(FILES ${operator_readme} DESTINATION .)
 set(CPACK_GENERATOR ZIP)
 set(OPERATOR_ZIP_NAME kalderon-test-${PROJECT_VERSION}-windows-${WINDOWS_BITS}bit)
 set(CPACK_PACKAGE_FILE_NAME ${OPERATOR_ZIP_NAME})

@@ -9,4 +9,10 @@ wanted=$(printf '%s\n' "$@" | sort)
 echo "$zip holds:"
 echo "$listed"
 [ "$listed" = "$wanted" ] || { echo "FAIL: expected:"; echo "$wanted"; exit 1; }
+# Notepad shows the operator guide's Cyrillic right only from UTF-8 with a
+# byte-order mark, and its lines apart only with CRLF.
+python3 -c 'import sys, zipfile
+t = zipfile.ZipFile(sys.argv[1]).read("README.txt")
+sys.exit(0 if t.startswith(b"\xef\xbb\xbf") and t.count(b"\n") == t.count(b"\r\n") > 0 else 1)' "$zip" ||
+  { echo "FAIL: README.txt is not UTF-8 with a byte-order mark and CRLF line ends"; exit 1; }
 echo PASS
