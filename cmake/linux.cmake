@@ -52,22 +52,38 @@ target_link_libraries(kalderon-test-sim PRIVATE panel port_sim port_trouble_box 
 # --- Installing: the two programs, a desktop entry, the icon, the manual ------
 include(GNUInstallDirs)
 install(TARGETS kalderon-test kalderon-test-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES resources/kalderon-test.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The desktop entry and the software centres' metainfo share one id.
+set(APP_ID org.example.kalderon_test)
+install(FILES resources/${APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES resources/${APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The window icon's picture in the sizes desktops ask for, and scalable.
 install(FILES resources/panel.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps
   RENAME kalderon-test.png)
+foreach(size 48 64 128 256)
+  install(FILES resources/icons/kalderon-test-${size}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME kalderon-test.png)
+endforeach()
+install(FILES resources/icons/kalderon-test.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # Debian wants manuals and changelogs compressed, without a timestamp inside.
-# One manual page covers both programs.
-foreach(file kalderon-test.1 debian/changelog)
+# One manual page covers both programs, in English and in Russian.
+foreach(file kalderon-test.1 kalderon-test.ru.1 debian/changelog)
   get_filename_component(name ${file} NAME)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${name}.gz
     COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/resources/${file} > ${CMAKE_BINARY_DIR}/${name}.gz
     DEPENDS resources/${file})
 endforeach()
-add_custom_target(compressed_docs ALL DEPENDS ${CMAKE_BINARY_DIR}/kalderon-test.1.gz ${CMAKE_BINARY_DIR}/changelog.gz)
-file(CREATE_LINK kalderon-test.1.gz ${CMAKE_BINARY_DIR}/kalderon-test-sim.1.gz SYMBOLIC)
-install(FILES ${CMAKE_BINARY_DIR}/kalderon-test.1.gz ${CMAKE_BINARY_DIR}/kalderon-test-sim.1.gz
+add_custom_target(compressed_docs ALL DEPENDS ${CMAKE_BINARY_DIR}/kalderon-test.1.gz
+  ${CMAKE_BINARY_DIR}/kalderon-test.ru.1.gz ${CMAKE_BINARY_DIR}/changelog.gz)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/man/en ${CMAKE_BINARY_DIR}/man/ru)
+foreach(language en ru)
+  file(CREATE_LINK kalderon-test.1.gz ${CMAKE_BINARY_DIR}/man/${language}/kalderon-test-sim.1.gz SYMBOLIC)
+endforeach()
+install(FILES ${CMAKE_BINARY_DIR}/kalderon-test.1.gz ${CMAKE_BINARY_DIR}/man/en/kalderon-test-sim.1.gz
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_BINARY_DIR}/kalderon-test.ru.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ru/man1
+  RENAME kalderon-test.1.gz)
+install(FILES ${CMAKE_BINARY_DIR}/man/ru/kalderon-test-sim.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ru/man1)
 install(FILES resources/debian/copyright ${CMAKE_BINARY_DIR}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # GTKWave's view of the simulated board's waveforms.

@@ -28,7 +28,7 @@ test_packages="$run_packages xvfb xauth
   wine wine64 wine32:i386 fonts-wine
   qemu-system-x86 busybox-static cpio strace xz-utils python3
   x11-apps imagemagick xdotool
-  dpkg-dev lintian desktop-file-utils
+  dpkg-dev lintian desktop-file-utils appstream
   sigrok-cli gtkwave"
 
 case "$purpose" in
