@@ -356,28 +356,48 @@ TEST(PanelTemplate, AsBuilt) {
     EXPECT_EQ(WaitForExit(panel), 0);
 }
 
-TEST(PanelDriverCheck, AClosedPortDriverIsRefusedWithCodeOne) {
-    Panel p = Launch(g_closedFolder);
+std::string Utf8(const std::wstring& text) {
+    char bytes[4096] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes, sizeof bytes - 1, nullptr, nullptr);
+    return bytes;
+}
+
+// A refusal before the panel: an error box (not the panel) saying all of
+// `says`; OK ends the program with code 1, and no port was touched.
+void ExpectRefusal(Panel& p, const std::vector<std::wstring>& says) {
     HWND box = WaitForDialog(p.process.dwProcessId, nullptr, 0);
     ASSERT_NE(box, nullptr);
     EXPECT_NE(TextOf(box), PANEL_CAPTION);
-    EXPECT_NE(BoxText(box).find(L"администратора"), std::wstring::npos);
+    for (const std::wstring& said : says)
+        EXPECT_NE(BoxText(box).find(said), std::wstring::npos) << "a text the box lacks: " << Utf8(said);
     PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     EXPECT_EQ(WaitForExit(p), 1);
+    EXPECT_TRUE(Trace(p).empty()) << "a port was touched before the refusal";
+}
+
+struct StartRefusalCase {
+    const char* name;
+    const std::wstring& folder;
+    std::string trace;
+    std::vector<std::wstring> says;
+};
+
+// The port library's driver not open; the simulated board's trace file
+// not to be made.
+TEST(PanelStart, RefusesWhatWouldMakeThePanelLie) {
+    const StartRefusalCase cases[] = {
+        {"a closed port driver", g_closedFolder, "", {L"администратора", L"Целостность памяти"}},
+        {"a trace in a missing folder", g_simFolder, "C:\\no-such-folder\\trace.txt",
+         {L"C:\\no-such-folder\\trace.txt"}},
+    };
+    for (const StartRefusalCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Panel p = Launch(c.folder, L"", c.trace);
+        ExpectRefusal(p, c.says);
+    }
 }
 
 // --- The simulated board's trace -------------------------------------------------
-
-// A trace file that cannot be made is refused before the panel opens.
-TEST(SimulatedBoardTrace, AFileThatCannotBeMadeIsRefusedWithCodeOne) {
-    Panel p = Launch(g_simFolder, L"", "C:\\no-such-folder\\trace.txt");
-    HWND box = WaitForDialog(p.process.dwProcessId, nullptr, 0);
-    ASSERT_NE(box, nullptr);
-    EXPECT_NE(TextOf(box), PANEL_CAPTION);
-    EXPECT_NE(BoxText(box).find(L"C:\\no-such-folder\\trace.txt"), std::wstring::npos);
-    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    EXPECT_EQ(WaitForExit(p), 1);
-}
 
 // A Write of 0x1A to address high and a Read, as a waveform: run.sh has
 // sigrok-cli read it back afterwards, as the Linux board's is.
@@ -396,11 +416,6 @@ TEST(SimulatedBoardTrace, AWaveformOfAWriteAndARead) {
 
 // --- Finding the port ----------------------------------------------------------
 
-std::string Utf8(const std::wstring& text) {
-    char bytes[4096] = {};
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes, sizeof bytes - 1, nullptr, nullptr);
-    return bytes;
-}
 
 // Runs a program of the prefix's and waits for it.
 void RunAndWait(std::wstring command) {
@@ -455,14 +470,7 @@ TEST(PortChoice, TheFirstListedPortOrTheOneNamedOrARefusalBeforeAnyAccess) {
         ListPorts(c.devices);
         Panel p = Launch(g_standInFolder, c.arguments);
         if (c.data.empty()) {
-            HWND box = WaitForDialog(p.process.dwProcessId, nullptr, 0);
-            ASSERT_NE(box, nullptr);
-            EXPECT_NE(TextOf(box), PANEL_CAPTION);
-            for (const std::wstring& said : c.boxSays)
-                EXPECT_NE(BoxText(box).find(said), std::wstring::npos) << "a text the box lacks: " << Utf8(said) << " in " << Utf8(BoxText(box));
-            PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-            EXPECT_EQ(WaitForExit(p), 1);
-            EXPECT_TRUE(Trace(p).empty()) << "a port was touched before the refusal";
+            ExpectRefusal(p, c.boxSays);
             continue;
         }
         WaitForInputIdle(p.process.hProcess, WAIT_MS);
