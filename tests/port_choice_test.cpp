@@ -41,7 +41,6 @@ TEST(PortArgument, ReadsWhatTheOperatorSaid) {
         {{"--port"}, PortAsked::Wrong, 0, "--port"},
         {{"--port", "LPT1", "extra"}, PortAsked::Wrong, 0, "extra"},
         {{"--portal"}, PortAsked::Wrong, 0, "--portal"},
-        {{"-p", "LPT1"}, PortAsked::Wrong, 0, "-p"},
     };
     for (const ArgumentCase& c : cases) {
         const PortArgument asked = ReadPortArgument(int(c.args.size()), c.args.data());

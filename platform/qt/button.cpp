@@ -10,7 +10,9 @@
 
 static QAbstractButton* ButtonWidget(HWND control) { return qobject_cast<QAbstractButton*>(control->widget); }
 
-static bool IsAutoRadio(HWND control) { return (control->style & BS_TYPEMASK) == BS_AUTORADIOBUTTON; }
+bool IsAutoRadio(HWND control) {
+    return control->cls == u"Button" && (control->style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+}
 
 // BM_SETCHECK sets this button alone; the group's exclusivity is a matter
 // of clicks. A radio button's check carries its tab stop, as Win32's button

@@ -80,10 +80,6 @@ static void Focus(HWND control, Qt::FocusReason reason) {
     if (control != nullptr) control->widget->setFocus(reason);
 }
 
-static bool IsAutoRadio(HWND control) {
-    return control->cls == u"Button" && (control->style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
-}
-
 // An arrow key: the next control of the group that can take the focus
 // (statics cannot). Reaching an unchecked auto radio button clicks it.
 static void MoveInGroup(HWND dialog, HWND from, bool previous) {
@@ -124,20 +120,16 @@ protected:
     }
 
 private:
-    // True when the key is the dialog's: Tab, the arrows, Enter and Esc.
     // The dialog's own focus, whether or not its window is active yet.
     HWND FocusedControl() const { return HandleOfWidget(focusWidget()); }
 
+    // True when the key is the dialog's: Tab, the arrows, Enter and Esc.
     bool DialogKey(QKeyEvent* event) {
         HWND focus = FocusedControl();
-        const bool shift = event->modifiers() & Qt::ShiftModifier;
         switch (event->key()) {
         case Qt::Key_Tab:
-        case Qt::Key_Backtab: {
-            const bool back = event->key() == Qt::Key_Backtab || shift;
-            Focus(GetNextDlgTabItem(handle_, focus, back), back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
-            return true;
-        }
+        case Qt::Key_Backtab:
+            return focusNextPrevChild(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
         case Qt::Key_Left:
         case Qt::Key_Up:
         case Qt::Key_Right:

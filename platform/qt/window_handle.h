@@ -35,6 +35,9 @@ void EnsureApplication();
 QWidget* CreateButton(HWND control, const std::u16string& text, QWidget* dialog);
 QWidget* CreateStatic(HWND control, const std::u16string& text, uint32_t exStyle, QWidget* dialog);
 
+// A button of the BS_AUTORADIOBUTTON type.
+bool IsAutoRadio(HWND control);
+
 // A button's messages (BM_*); 0 for any other.
 LRESULT ButtonMessage(HWND button, UINT message, WPARAM wParam);
 

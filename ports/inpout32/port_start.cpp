@@ -113,26 +113,21 @@ void PortStart() {
     static char bytes[ARGS_MAX][ARG_BYTES];
     const char* args[ARGS_MAX];
     const PortArgument asked = ReadPortArgument(ReadArguments(bytes, args), args);
-    ListedPort ports[LPT_LIST_MAX];
-    const int count = ListParallelPorts(ports);
-    switch (asked.kind) {
-    case PortAsked::Default: {
-        const int first = LowestLpt(ports, count);
-        if (first < 0) RefuseNoPort();
-        PortMoveTo(ports[first].base);
-        return;
-    }
-    case PortAsked::Lpt: {
-        const int named = FindLpt(ports, count, asked.number);
-        if (named < 0) RefuseGiven(asked.given, ports, count);
-        PortMoveTo(ports[named].base);
-        return;
-    }
-    case PortAsked::Base:  // listed or not: Windows may not list every port
+    // A base is taken listed or not (Windows may not list every port), so
+    // only the other answers need Windows' list.
+    if (asked.kind == PortAsked::Base) {
         PortMoveTo(static_cast<uint16_t>(asked.number));
         return;
-    case PortAsked::Device:
-    case PortAsked::Wrong:
-        RefuseGiven(asked.given, ports, count);
     }
+    ListedPort ports[LPT_LIST_MAX];
+    const int count = ListParallelPorts(ports);
+    const int chosen = asked.kind == PortAsked::Default ? LowestLpt(ports, count)
+                       : asked.kind == PortAsked::Lpt   ? FindLpt(ports, count, asked.number)
+                                                        : -1;
+    if (chosen >= 0) {
+        PortMoveTo(ports[chosen].base);
+        return;
+    }
+    if (asked.kind == PortAsked::Default) RefuseNoPort();
+    RefuseGiven(asked.given, ports, count);
 }

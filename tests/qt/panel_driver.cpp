@@ -154,34 +154,15 @@ INT_PTR RunDialog(int templateId, DLGPROC proc, const std::function<void()>& scr
 
 namespace {
 
-Qt::Key QtKey(PanelKey key) {
-    switch (key) {
-    case PanelKey::Tab:
-    case PanelKey::ShiftTab:
-        return Qt::Key_Tab;
-    case PanelKey::Enter:
-        return Qt::Key_Return;
-    case PanelKey::Space:
-        return Qt::Key_Space;
-    case PanelKey::Escape:
-        return Qt::Key_Escape;
-    case PanelKey::Left:
-        return Qt::Key_Left;
-    case PanelKey::Right:
-        return Qt::Key_Right;
-    case PanelKey::Up:
-        return Qt::Key_Up;
-    case PanelKey::Down:
-        return Qt::Key_Down;
-    }
-    return Qt::Key_unknown;
-}
+// In PanelKey's order; Shift+Tab is Tab with Shift held.
+const Qt::Key QT_KEYS[] = {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape,
+                           Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
 
 class QtPanelDriver : public PanelDriver {
 public:
     void Click(int id) override { ::Click(id); }
     void Key(PanelKey key) override {
-        ::Key(QtKey(key), key == PanelKey::ShiftTab ? Qt::ShiftModifier : Qt::NoModifier);
+        ::Key(QT_KEYS[int(key)], key == PanelKey::ShiftTab ? Qt::ShiftModifier : Qt::NoModifier);
     }
     bool Checked(int id) override { return ::Checked(id); }
     int FocusedId() override { return GetDlgCtrlID(GetFocus()); }
