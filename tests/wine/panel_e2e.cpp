@@ -28,7 +28,10 @@ std::wstring g_outFolder;    // traces and the screenshot
 std::wstring g_standInFolder; // the simulated board as a real port library would be
 std::wstring g_registryFolder; // .reg files of the parallel ports a PC lists
 
-constexpr DWORD WAIT_MS = 10000;
+// Every wait below is for something the test expects to see; this bound is
+// only a safety net against a hang, far beyond what a slow emulated machine
+// takes.
+constexpr DWORD SAFETY_NET_MS = 180000;
 const wchar_t* const PANEL_CAPTION = L"KALDERON TEST";
 const wchar_t* const DIALOG_CLASS = L"#32770";
 
@@ -50,9 +53,20 @@ struct Panel {
     std::string tracePath;
 };
 
+// Polls until `done` holds, or the safety net runs out.
+bool WaitUntil(const std::function<bool()>& done) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > SAFETY_NET_MS) return false;
+        Sleep(10);
+    }
+    return true;
+}
+
 struct Finder {
     DWORD pid;
     HWND exclude;
+    bool visibleOnly;
     HWND found;
 };
 
@@ -60,25 +74,29 @@ BOOL CALLBACK FindDialogOfProcess(HWND w, LPARAM param) {
     auto* f = reinterpret_cast<Finder*>(param);
     DWORD pid = 0;
     GetWindowThreadProcessId(w, &pid);
-    if (pid == f->pid && w != f->exclude && IsWindowVisible(w) && ClassOf(w) == DIALOG_CLASS) {
+    if (pid == f->pid && w != f->exclude && (!f->visibleOnly || IsWindowVisible(w)) && ClassOf(w) == DIALOG_CLASS) {
         f->found = w;
         return FALSE;
     }
     return TRUE;
 }
 
-// Polls for a dialog-class window of the process, other than `exclude`.
-HWND WaitForDialog(DWORD pid, HWND exclude, DWORD threadId, DWORD ms = WAIT_MS) {
-    for (DWORD waited = 0; waited < ms; waited += 20) {
-        Finder f = {pid, exclude, nullptr};
-        if (threadId != 0)
-            EnumThreadWindows(threadId, FindDialogOfProcess, reinterpret_cast<LPARAM>(&f));
-        else
-            EnumWindows(FindDialogOfProcess, reinterpret_cast<LPARAM>(&f));
-        if (f.found != nullptr) return f.found;
-        Sleep(20);
-    }
-    return nullptr;
+// A dialog-class window of the process (of one thread of it, if given),
+// other than `exclude`; shown or not yet.
+HWND FindDialog(DWORD pid, HWND exclude, DWORD threadId, bool visibleOnly) {
+    Finder f = {pid, exclude, visibleOnly, nullptr};
+    if (threadId != 0)
+        EnumThreadWindows(threadId, FindDialogOfProcess, reinterpret_cast<LPARAM>(&f));
+    else
+        EnumWindows(FindDialogOfProcess, reinterpret_cast<LPARAM>(&f));
+    return f.found;
+}
+
+// Waits for a shown dialog-class window of the process, other than `exclude`.
+HWND WaitForDialog(DWORD pid, HWND exclude, DWORD threadId) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindDialog(pid, exclude, threadId, true)) != nullptr; });
+    return found;
 }
 
 int g_launches = 0;
@@ -110,7 +128,7 @@ Panel Launch(const std::wstring& dllFolder, const std::wstring& arguments = L"",
 
 Panel Open(const std::wstring& dllFolder = g_simFolder, const std::wstring& arguments = L"") {
     Panel p = Launch(dllFolder, arguments);
-    WaitForInputIdle(p.process.hProcess, WAIT_MS);
+    WaitForInputIdle(p.process.hProcess, SAFETY_NET_MS);
     p.dialog = WaitForDialog(p.process.dwProcessId, nullptr, 0);
     if (p.dialog == nullptr || TextOf(p.dialog) != PANEL_CAPTION) ADD_FAILURE() << "the panel did not open";
     return p;
@@ -120,18 +138,21 @@ HWND Item(const Panel& p, int id) { return GetDlgItem(p.dialog, id); }
 
 // Waits until the panel's thread has handled everything posted to it before:
 // posts a marker behind it, flipping the pushed state of the hidden spare
-// button, and waits to see the flip. A modal box's loop handles it too.
+// button, and waits to see the flip. Only a message loop handles it: the
+// dialog's, once a command has ended, or the loop of a box the command has
+// opened (which then exists, if not yet shown). A panel that has ended has
+// nothing left to handle.
 void Settle(const Panel& p) {
     HWND marker = Item(p, IDC_SPARE1);
     const bool pushed = (SendMessageW(marker, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
     PostMessageW(marker, BM_SETSTATE, !pushed, 0);
-    for (DWORD waited = 0; waited < WAIT_MS; waited += 5) {
+    const bool settled = WaitUntil([&] {
         DWORD_PTR state = 0;
-        if (!SendMessageTimeoutW(marker, BM_GETSTATE, 0, 0, SMTO_NORMAL, WAIT_MS, &state)) return;
-        if (((state & BST_PUSHED) != 0) != pushed) return;
-        Sleep(5);
-    }
-    ADD_FAILURE() << "the panel did not answer";
+        if (!SendMessageTimeoutW(marker, BM_GETSTATE, 0, 0, SMTO_NORMAL, SAFETY_NET_MS, &state))
+            return IsWindow(marker) == FALSE;
+        return ((state & BST_PUSHED) != 0) != pushed;
+    });
+    if (!settled) ADD_FAILURE() << "the panel did not answer";
 }
 
 void Click(const Panel& p, int id) {
@@ -159,8 +180,13 @@ HWND Focus(const Panel& p) {
     return info.hwndFocus;
 }
 
-HWND WaitForBox(const Panel& p, DWORD ms = WAIT_MS) {
-    return WaitForDialog(p.process.dwProcessId, p.dialog, p.process.dwThreadId, ms);
+// The box a settled panel shows, if any: see Settle.
+HWND BoxOf(const Panel& p) {
+    Settle(p);
+    HWND box = FindDialog(p.process.dwProcessId, p.dialog, p.process.dwThreadId, false);
+    if (box != nullptr && !WaitUntil([&] { return IsWindowVisible(box) != FALSE; }))
+        ADD_FAILURE() << "a box was never shown";
+    return box;
 }
 
 BOOL CALLBACK CollectStaticText(HWND w, LPARAM param) {
@@ -175,10 +201,9 @@ std::wstring BoxText(HWND box) {
     return text;
 }
 
-void Dismiss(const Panel& p, HWND box) {
+void Dismiss(HWND box) {
     PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    for (DWORD waited = 0; IsWindow(box) && waited < WAIT_MS; waited += 10) Sleep(10);
-    Settle(p);
+    if (!WaitUntil([&] { return IsWindow(box) == FALSE; })) ADD_FAILURE() << "the box did not close";
 }
 
 std::vector<std::string> Trace(const Panel& p) {
@@ -190,7 +215,7 @@ std::vector<std::string> Trace(const Panel& p) {
 
 int WaitForExit(Panel& p) {
     DWORD code = 999;
-    if (WaitForSingleObject(p.process.hProcess, WAIT_MS) != WAIT_OBJECT_0) {
+    if (WaitForSingleObject(p.process.hProcess, SAFETY_NET_MS) != WAIT_OBJECT_0) {
         ADD_FAILURE() << "the panel did not end";
         TerminateProcess(p.process.hProcess, 99);
         return -1;
@@ -229,22 +254,20 @@ public:
     void CloseBox() override { PostMessageW(p_.dialog, WM_CLOSE, 0, 0); }
     bool PanelOpen() override { return IsWindow(p_.dialog) != FALSE; }
     std::vector<std::string> Trace() override { return ::Trace(p_); }
-    // Every box that comes up until none does for a while.
+    // Every box the command opens, until it has ended.
     std::vector<BoxSeen> Answering(const std::function<void()>& act) override {
         std::vector<BoxSeen> boxes;
         act();
-        for (HWND box; (box = WaitForBox(p_, BOX_QUIET_MS)) != nullptr;) {
+        for (HWND box; (box = BoxOf(p_)) != nullptr;) {
             boxes.push_back({U16(BoxText(box)), U16(TextOf(box)), IsWindowEnabled(p_.dialog) == FALSE,
                              ::Trace(p_).size()});
-            Dismiss(p_, box);
+            Dismiss(box);
         }
-        Settle(p_);
         return boxes;
     }
     std::u16string DefaultBoxTitle() override { return u""; }  // Wine's own, in its locale
 
 private:
-    static constexpr DWORD BOX_QUIET_MS = 400;
     Panel& p_;
 };
 
@@ -284,7 +307,7 @@ public:
         WinePanelDriver driver(dialog);
         run_(driver);
         PostMessageW(dialog.dialog, WM_CLOSE, 0, 0);
-        EXPECT_EQ(WaitForSingleObject(dialog.process.hProcess, WAIT_MS), WAIT_OBJECT_0);
+        EXPECT_EQ(WaitForSingleObject(dialog.process.hProcess, SAFETY_NET_MS), WAIT_OBJECT_0);
         CloseHandle(dialog.process.hProcess);
     }
 
@@ -405,7 +428,7 @@ TEST(SimulatedBoardTrace, AWaveformOfAWriteAndARead) {
     char path[MAX_PATH];
     snprintf(path, sizeof path, "%ls\\windows-write-read.vcd", g_outFolder.c_str());
     Panel p = Launch(g_simFolder, L"", path);
-    WaitForInputIdle(p.process.hProcess, WAIT_MS);
+    WaitForInputIdle(p.process.hProcess, SAFETY_NET_MS);
     p.dialog = WaitForDialog(p.process.dwProcessId, nullptr, 0);
     ASSERT_NE(p.dialog, nullptr);
     for (int id : {IDC_BIT0 + 1, IDC_BIT0 + 3, IDC_BIT0 + 4, IDC_SEL_ADDR_HIGH, IDC_WRITE, IDC_READ}) Click(p, id);
@@ -424,7 +447,7 @@ void RunAndWait(std::wstring command) {
     PROCESS_INFORMATION process = {};
     ASSERT_TRUE(CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                                &process));
-    WaitForSingleObject(process.hProcess, WAIT_MS);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, SAFETY_NET_MS), WAIT_OBJECT_0);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
 }
@@ -471,7 +494,7 @@ TEST(PortChoice, TheFirstListedPortOrTheOneNamedOrARefusalBeforeAnyAccess) {
             ExpectRefusal(p, c.boxSays);
             continue;
         }
-        WaitForInputIdle(p.process.hProcess, WAIT_MS);
+        WaitForInputIdle(p.process.hProcess, SAFETY_NET_MS);
         p.dialog = WaitForDialog(p.process.dwProcessId, nullptr, 0);
         ASSERT_NE(p.dialog, nullptr);
         ASSERT_EQ(TextOf(p.dialog), PANEL_CAPTION);
@@ -554,25 +577,49 @@ TEST(ProgramFile, CarriesVersionInformationAndAManifest) {
 
 // --- The picture --------------------------------------------------------------
 
-// Saves the panel as it is on the screen, as a 24-bit BMP, for the build to
-// turn into panel.png.
-TEST(PanelPicture, Screenshot) {
-    Panel p = Open();
-    ASSERT_NE(p.dialog, nullptr);
-    Sleep(300);
-    Settle(p);
+// The panel as it is on the screen, as 24-bit rows bottom up.
+std::vector<char> Capture(const Panel& p, BITMAPINFOHEADER& info) {
     RECT r;
     GetWindowRect(p.dialog, &r);
     const int w = r.right - r.left, h = r.bottom - r.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    SelectObject(memory, bitmap);
+    HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    BITMAPINFOHEADER info = {sizeof info, w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    const int stride = (w * 3 + 3) & ~3;
-    std::vector<char> pixels(stride * h);
+    SelectObject(memory, old);
+    info = {sizeof info, w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<char> pixels(((w * 3 + 3) & ~3) * h);
     GetDIBits(memory, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+bool ManyColours(const std::vector<char>& pixels, const BITMAPINFOHEADER& info) {
+    const int stride = (info.biWidth * 3 + 3) & ~3;
+    for (int y = 0; y < info.biHeight; ++y)
+        for (int x = 0; x < info.biWidth * 3; ++x)
+            if (pixels[y * stride + x] != pixels[x % 3]) return true;
+    return false;
+}
+
+// Saves the panel as it is on the screen, as a 24-bit BMP, for the build to
+// turn into panel.png: once it is painted, that is, once two captures with
+// the panel's loop run between them agree and show more than one colour.
+TEST(PanelPicture, Screenshot) {
+    Panel p = Open();
+    ASSERT_NE(p.dialog, nullptr);
+    BITMAPINFOHEADER info;
+    std::vector<char> pixels, before;
+    const bool painted = WaitUntil([&] {
+        Settle(p);
+        before.swap(pixels);
+        pixels = Capture(p, info);
+        return pixels == before && ManyColours(pixels, info);
+    });
+    ASSERT_TRUE(painted) << "the panel was never painted";
     BITMAPFILEHEADER file = {0x4D42, DWORD(sizeof file + sizeof info + pixels.size()), 0, 0,
                              DWORD(sizeof file + sizeof info)};
     FILE* out = _wfopen((g_outFolder + L"\\panel.bmp").c_str(), L"wb");

@@ -1,9 +1,10 @@
 #!/bin/sh
-# The operator's zip holds exactly the files named, no more, no fewer.
-# Usage: zip_contents.sh ZIP FILE...
+# The operator's zip holds exactly the files named, no more, no fewer, and
+# ships its programs and DLLs stripped.
+# Usage: zip_contents.sh OBJDUMP ZIP FILE...
 set -eu
-zip=$1
-shift
+objdump=$1 zip=$2
+shift 2
 listed=$(python3 -c 'import sys, zipfile; print("\n".join(sorted(n for n in zipfile.ZipFile(sys.argv[1]).namelist() if not n.endswith("/"))))' "$zip")
 wanted=$(printf '%s\n' "$@" | sort)
 echo "$zip holds:"
@@ -15,4 +16,17 @@ python3 -c 'import sys, zipfile
 t = zipfile.ZipFile(sys.argv[1]).read("README.txt")
 sys.exit(0 if t.startswith(b"\xef\xbb\xbf") and t.count(b"\n") == t.count(b"\r\n") > 0 else 1)' "$zip" ||
   { echo "FAIL: README.txt is not UTF-8 with a byte-order mark and CRLF line ends"; exit 1; }
+# Debug sections are a third of a program's size, and of no use to an
+# operator.
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' "$zip" "$unpacked"
+for file in $(cd "$unpacked" && find . -iname '*.exe' -o -iname '*.dll' | sort); do
+  size=$(wc -c <"$unpacked/$file")
+  echo "$file: $size bytes"
+  if "$objdump" -h "$unpacked/$file" | grep -q ' \.debug_'; then
+    echo "FAIL: $file carries debug sections"
+    exit 1
+  fi
+done
 echo PASS

@@ -1,0 +1,75 @@
+#!/bin/sh
+# Runs in the qemu guest (tests/vm) as root: each check in turn, its results
+# on standard output for check.py, with qemu recording every port access.
+# Usage: guest.sh GUEST_TEST KALDERON_TEST
+# The parallel port's modules come from the guest's cache (KALDERON_VM_MODULES).
+guest_test=$1 program=$2
+modules=$KALDERON_VM_MODULES
+
+echo "== ENOENT"
+"$guest_test" refuse
+
+# No modules.dep: load in dependency order. Without ACPI's resources and
+# with no IRQ the driver keeps bare control values. Two ports:
+# /dev/parport0 at 0x378, /dev/parport1 at 0x278.
+insmod "$modules/parport.ko"
+insmod "$modules/parport_pc.ko" io=0x378,0x278 irq=none,none
+insmod "$modules/ppdev.ko"
+echo "== SEQUENCE"
+"$guest_test" sequence
+
+echo "== SECOND BY DEVICE"
+"$guest_test" sequence --port /dev/parport1
+
+echo "== SECOND BY BASE"
+"$guest_test" sequence --port 0x278
+
+echo "== NOT LISTED"
+"$guest_test" refuse --port 0x3bc
+
+echo "== TIMER"
+strace -o /tmp/strace.log "$guest_test" timer
+# Within the loop (first to last status read) every system call must be a
+# status read.
+awk '/PPRSTATUS/ { if (!first) first = NR; last = NR; n++ }
+     { line[NR] = $0 }
+     END { other = 0; for (i = first; i <= last; i++) if (line[i] !~ /PPRSTATUS/) other++;
+           printf "STRACE status_reads=%d other_in_loop=%d\n", n, other }' /tmp/strace.log
+echo "STRACE ioctls=$(grep -c '^ioctl(' /tmp/strace.log) calls=$(grep -c '(' /tmp/strace.log)"
+
+echo "== EACCES"
+"$guest_test" refuse-as 1000
+
+echo "== ENXIO"
+"$guest_test" hold >/tmp/hold.out &
+holder=$!
+until grep -q HOLDING /tmp/hold.out; do sleep 0.1; done
+"$guest_test" refuse
+kill $holder 2>/dev/null
+
+# The shipped program as an operator starts it, on a display: keys only.
+# From the first focus (Выход): Tab to A16, Space checks it, nine more Tabs
+# reach "Записать", Space writes 0x01 to the control register; Esc ends it.
+. "$(dirname "$0")/../../scripts/xvfb.sh"
+start_xvfb
+panel() {
+  "$program" "$@" &
+  pid=$!
+  until window=$(xdotool search --onlyvisible --name '^KALDERON TEST$'); do
+    kill -0 $pid 2>/dev/null || break
+    sleep 0.2
+  done
+  if [ -n "$window" ]; then
+    xdotool windowfocus --sync "$window"
+    xdotool key --delay 0 Tab space Tab Tab Tab Tab Tab Tab Tab Tab Tab space Escape
+  fi
+  wait $pid
+  echo "PANEL status=$?"
+}
+echo "== PANEL"
+panel
+echo "== PANEL SECOND"
+panel --port /dev/parport1
+kill "$XVFB_PID"
+
+echo "== DONE"
