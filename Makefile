@@ -24,8 +24,9 @@ deps-test:
 linux linux-asan windows-x64:
 	cmake --workflow --preset $@
 
-# Where the machine runs no 32-bit programs (or KALDERON_NO_32BIT=1), the
-# 32-bit Wine run is reported skipped, with its reason after the summary.
+# Where the machine runs no 32-bit programs (or KALDERON_32BIT_IN_VM=1), the
+# 32-bit Wine run goes to a qemu guest; it is reported skipped only where no
+# guest can be booted, with the reason after the summary.
 windows:
 	cmake --workflow --preset $@
 	@grep -h '^SKIPPED:' build/windows/Testing/Temporary/LastTest.log || true

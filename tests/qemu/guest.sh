@@ -9,12 +9,13 @@ modules=$KALDERON_VM_MODULES
 echo "== ENOENT"
 "$guest_test" refuse
 
-# No modules.dep: load in dependency order. Without ACPI's resources and
+# No modules.dep: load in dependency order (busybox's insmod: the host may
+# have no kmod). Without ACPI's resources and
 # with no IRQ the driver keeps bare control values. Two ports:
 # /dev/parport0 at 0x378, /dev/parport1 at 0x278.
-insmod "$modules/parport.ko"
-insmod "$modules/parport_pc.ko" io=0x378,0x278 irq=none,none
-insmod "$modules/ppdev.ko"
+busybox insmod "$modules/parport.ko"
+busybox insmod "$modules/parport_pc.ko" io=0x378,0x278 irq=none,none
+busybox insmod "$modules/ppdev.ko"
 echo "== SEQUENCE"
 "$guest_test" sequence
 
@@ -43,13 +44,14 @@ echo "== EACCES"
 echo "== ENXIO"
 "$guest_test" hold >/tmp/hold.out &
 holder=$!
-until grep -q HOLDING /tmp/hold.out; do sleep 0.1; done
+until grep -q HOLDING /tmp/hold.out || ! kill -0 $holder 2>/dev/null; do sleep 0.1; done
 "$guest_test" refuse
 kill $holder 2>/dev/null
 
 # The shipped program as an operator starts it, on a display: keys only.
-# From the first focus (Выход): Tab to A16, Space checks it, nine more Tabs
-# reach "Записать", Space writes 0x01 to the control register; Esc ends it.
+# From the first focus (Выход): Tab to A16, Space checks it; twelve more Tabs
+# pass the other seven bits and the four radio buttons (each a tab stop) to
+# "Записать"; Space writes 0x01 to the control register; Esc ends it.
 . "$(dirname "$0")/../../scripts/xvfb.sh"
 start_xvfb
 panel() {
@@ -61,7 +63,7 @@ panel() {
   done
   if [ -n "$window" ]; then
     xdotool windowfocus --sync "$window"
-    xdotool key --delay 0 Tab space Tab Tab Tab Tab Tab Tab Tab Tab Tab space Escape
+    xdotool key --delay 0 Tab space Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space Escape
   fi
   wait $pid
   echo "PANEL status=$?"
