@@ -67,6 +67,7 @@ if [ ! -f "$guest/vmlinux" ]; then
   offset=$(python3 -c "import sys; print(open(sys.argv[1], 'rb').read().find(b'\xfd7zXZ\x00'))" "$tmp"/x/boot/vmlinuz-*)
   tail -c +$((offset + 1)) "$tmp"/x/boot/vmlinuz-* | xz -dc --single-stream >"$tmp/guest/vmlinux"
   rm -rf "$guest" && mv "$tmp/guest" "$guest"
+  rm -rf "$tmp"
 fi
 # The initramfs: busybox, the file systems' modules and our init; one per
 # version of the init, so that a changed init is never booted stale.
@@ -83,6 +84,7 @@ if [ ! -f "$initramfs" ]; then
   echo $fs_modules >"$tmp/root/modules/order"
   (cd "$tmp/root" && find . | cpio -o -H newc --quiet) >"$tmp/initramfs.cpio"
   mv "$tmp/initramfs.cpio" "$initramfs"
+  rm -rf "$tmp"
 fi
 
 # --- The command, as a script the guest finds through the shared root
