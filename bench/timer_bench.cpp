@@ -6,9 +6,13 @@
 #include <cstring>
 
 #include "board_ops.h"
+#include "bus_cycles.h"
 
 // Provided beside each port the benchmark runs against.
 void SetTimerNeverClears();
+
+// The timer test never pauses: step mode stays off.
+void StepNotifier(const wchar_t*) {}
 
 static void BM_MeasureTimerNeverClears(benchmark::State& state) {
     for (auto _ : state) {

@@ -1,5 +1,4 @@
-# Linux: the two panel programs, what installs them and the Debian package;
-# with KALDERON_TESTS (make test) also the tests and the benchmark.
+# Linux: the two panel programs, what installs them and the Debian package.
 # --- The panel over Qt: the same dialog code and template as on Windows ------
 find_package(Qt6 REQUIRED COMPONENTS Widgets)
 find_program(LLVM_RC NAMES llvm-rc llvm-rc-14 REQUIRED)
@@ -111,12 +110,3 @@ its address and time its timer.
 kalderon-test drives the real port through the kernel's ppdev driver;
 kalderon-test-sim runs the same panel on a simulated board.")
 include(CPack)
-
-
-if(KALDERON_TESTS)
-  add_subdirectory(tests)
-  # A static guest program and timing runs have no place in a sanitizer build.
-  if(NOT KALDERON_SANITIZE)
-    add_subdirectory(bench)
-  endif()
-endif()

@@ -1,5 +1,5 @@
-# Windows: the panel program importing this width's port library, and its
-# end-to-end tests under Wine.
+# Windows: the panel program importing this width's port library, and the
+# operator's zip.
 # The width (PORT_LIBRARY, WINDOWS_BITS, MANIFEST_ARCH) is chosen at the top.
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 
@@ -42,6 +42,3 @@ set(OPERATOR_ZIP_NAME kalderon-test-${PROJECT_VERSION}-windows-${WINDOWS_BITS}bi
 set(CPACK_PACKAGE_FILE_NAME ${OPERATOR_ZIP_NAME})
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 include(CPack)
-
-# --- End-to-end tests under Wine, and the zip's own check
-add_subdirectory(tests/wine)

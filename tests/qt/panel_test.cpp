@@ -4,6 +4,7 @@
 // The scenarios both panels share run here through QtDriver(); what follows
 // them is what only this panel can be asked in-process.
 #include <QApplication>
+#include <QImage>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -140,7 +141,13 @@ TEST(PanelEntry, EveryWayOfClosingEndsTheProcessWithCodeZero) {
 TEST_F(PanelTest, Screenshot) {
     RunPanel([] {
         const QPixmap picture = Panel()->grab();
-        EXPECT_FALSE(picture.isNull());
+        ASSERT_FALSE(picture.isNull());
+        // What a person would see: the panel drawn, not a blank of one colour.
+        const QImage image = picture.toImage();
+        bool drawn = false;
+        for (int y = 0; y < image.height() && !drawn; ++y)
+            for (int x = 0; x < image.width() && !drawn; ++x) drawn = image.pixel(x, y) != image.pixel(0, 0);
+        EXPECT_TRUE(drawn) << "the panel's picture is blank";
         EXPECT_TRUE(picture.save(QStringLiteral(PANEL_PNG)));
         Key(Qt::Key_Escape);
     });
