@@ -2,45 +2,52 @@
 
 #include <cstring>
 
-// The wires in the order Pack lays their bits down. A group of count wires
-// is numbered from first ("STAT3"...); a single wire (first < 0) is not.
+// Every wire, in one table that both the header and each change are written
+// from: a group of count wires is numbered from first ("STAT3"...), a single
+// wire (first < 0) is not; lines gives the group's bits, lowest wire first.
 struct WireGroup {
     const char* scope;
     const char* name;
     int count;
     int first;
+    uint32_t (*lines)(const BoardLines&);
 };
+
+// The board's latched control lines: VPP is bit 3, DE bit 7.
+template <int BIT>
+static uint32_t LatchLine(const BoardLines& l) {
+    return uint32_t(l.controlLatch >> BIT);
+}
 
 static const WireGroup WIRES[] = {
-    {"pc", "DATA", 8, 0},      {"pc", "CTRL", 4, 0},     {"pc", "STAT", 5, 3},     {"pc", "STATUS_READ", 1, -1},
-    {"board", "D", 8, 0},      {"board", "A", 18, 0},    {"board", "VPP", 1, -1},  {"board", "CS", 1, -1},
-    {"board", "PGM", 1, -1},   {"board", "OE", 1, -1},   {"board", "DE", 1, -1},   {"board", "Q", 8, 0},
-    {"board", "TIMER", 1, -1},
+    {"pc", "DATA", 8, 0, [](const BoardLines& l) { return uint32_t(l.dataPort); }},
+    {"pc", "CTRL", 4, 0, [](const BoardLines& l) { return uint32_t(l.controlPort); }},
+    {"pc", "STAT", 5, 3, [](const BoardLines& l) { return uint32_t(l.status >> 3); }},  // STAT3: the timer line
+    {"pc", "STATUS_READ", 1, -1, [](const BoardLines& l) { return uint32_t(l.statusRead); }},
+    {"board", "D", 8, 0, [](const BoardLines& l) { return uint32_t(l.dataLatch); }},
+    {"board", "A", 18, 0, [](const BoardLines& l) { return l.address; }},
+    {"board", "VPP", 1, -1, LatchLine<3>},
+    {"board", "CS", 1, -1, LatchLine<4>},
+    {"board", "PGM", 1, -1, LatchLine<5>},
+    {"board", "OE", 1, -1, LatchLine<6>},
+    {"board", "DE", 1, -1, LatchLine<7>},
+    {"board", "Q", 8, 0, [](const BoardLines& l) { return uint32_t(l.presented); }},
+    {"board", "TIMER", 1, -1, [](const BoardLines& l) { return uint32_t(l.timer); }},
 };
 
-static constexpr int STATUS_FIRST_BIT = 3;  // STAT3: the timer line
-static constexpr int LATCH_LINES_FIRST_BIT = 3;  // VPP
 static constexpr char FIRST_ID = '!';  // VCD identifiers: one printable character each
 
 static uint64_t g_last;
 static uint64_t g_time;
 
+// Every wire's level, wire n at bit n.
 static uint64_t Pack(const BoardLines& l) {
     uint64_t bits = 0;
     int at = 0;
-    const auto put = [&](uint64_t value, int count) {
-        bits |= (value & ((uint64_t(1) << count) - 1)) << at;
-        at += count;
-    };
-    put(l.dataPort, 8);
-    put(l.controlPort, 4);
-    put(l.status >> STATUS_FIRST_BIT, 5);
-    put(l.statusRead, 1);
-    put(l.dataLatch, 8);
-    put(l.address, 18);
-    put(l.controlLatch >> LATCH_LINES_FIRST_BIT, 5);
-    put(l.presented, 8);
-    put(l.timer, 1);
+    for (const WireGroup& group : WIRES) {
+        bits |= (uint64_t(group.lines(l)) & ((uint64_t(1) << group.count) - 1)) << at;
+        at += group.count;
+    }
     return bits;
 }
 
