@@ -4,7 +4,7 @@
 
 #include "board_ops.h"
 #include "panel_ids.h"
-#include "port_start.h"
+#include "port_io.h"
 
 PanelSessionState PanelSession = {nullptr, nullptr};
 

@@ -7,7 +7,7 @@
 
 #include <cstdlib>
 
-#include "port_start.h"
+#include "port_trouble.h"
 
 static bool HaveDisplay() {
     const char* x11 = getenv("DISPLAY");

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "board_ops.h"
-#include "port_start.h"
+#include "port_io.h"
 #include "sim_board.h"
 #include "step_recorder.h"
 

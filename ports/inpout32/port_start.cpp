@@ -10,7 +10,7 @@
 #include "lpt_list.h"
 #include "port_args.h"
 #include "port_shift.h"
-#include "port_start.h"
+#include "port_io.h"
 
 static constexpr size_t TEXT_MAX = 2048;
 static constexpr int ARGS_MAX = 8;  // more than --port's two are wrong anyway

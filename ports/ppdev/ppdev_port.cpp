@@ -14,7 +14,7 @@
 #include "kernel_ports.h"
 #include "port_args.h"
 #include "port_io.h"
-#include "port_start.h"
+#include "port_trouble.h"
 #include "utf8_text.h"
 
 static int g_port = -1;

@@ -19,5 +19,5 @@ void PortStartWith(int count, const char* const* args);
 
 // PortStart, when the port cannot be claimed, and any access that fails after
 // the claim write the reason and the fix to standard error, pass the same in
-// the panel's language to ShowPortTrouble (port_start.h), and end the
+// the panel's language to ShowPortTrouble (port_trouble.h), and end the
 // program with status 1.

@@ -1,6 +1,6 @@
 #include "sim_board.h"
 
-#include "port_start.h"
+#include "port_io.h"
 #include "vcd_trace.h"
 
 #include <cerrno>

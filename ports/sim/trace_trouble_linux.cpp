@@ -2,7 +2,7 @@
 // (the real-port program's, through the panel's platform layer).
 #include <cstdlib>
 
-#include "port_start.h"
+#include "port_trouble.h"
 #include "sim_board.h"
 #include "utf8_text.h"
 
