@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -194,7 +195,7 @@ TEST(SimBoardTraceDeathTest, AnUnwritableTraceEndsTheProgramWithItsReason) {
         const std::string said = std::string("cannot write the port trace ") + c.path + ": " + c.reason + ".*BOX:";
         EXPECT_EXIT(
             {
-                SimBoardTraceTo(c.path);
+                setenv("KALDERON_PORT_TRACE", c.path, 1);
                 PortStart();
                 Out32(LPT_DATA, 0x5A);
                 _exit(0);

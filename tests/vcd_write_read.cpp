@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
         fprintf(stderr, "usage: vcd_write_read OUT.vcd\n");
         return 2;
     }
+    SimBoardReset();
     if (!SimBoardTraceTo(argv[1])) return 1;
     WriteRegister(REG_ADDR_HIGH, 0x1A);
     printf("read 0x%02X\n", ReadDataByte());

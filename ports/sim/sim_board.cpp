@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <cwchar>
 
@@ -131,8 +130,9 @@ bool SimBoardTraceTo(const char* path) {
     return true;
 }
 
-// The program starts on a board in its start state, tracing if asked to.
-static const bool g_started = (SimBoardReset(), SimBoardTraceTo(getenv("KALDERON_PORT_TRACE")), true);
+void SimBoardStartTrace(const char* path) {
+    if (!SimBoardTraceTo(path) && g_traceError != 0) TraceFailed(g_traceError, true);
+}
 
 // Out of line, so that with tracing off an access pays for one test only.
 __attribute__((noinline)) static void TraceAccess(char kind, short port, uint8_t value) {
@@ -198,11 +198,3 @@ extern "C" short PORT_CALL Inp32(short port) {
     return value;
 }
 
-// The Windows port library's driver check; a simulated board is always there.
-extern "C" int PORT_CALL IsInpOutDriverOpen() { return 1; }
-
-// Nothing to take hold of: the board is ready from the program's start,
-// unless the trace it was asked for cannot be written.
-void PortStart() {
-    if (g_traceError != 0) TraceFailed(g_traceError, true);
-}

@@ -37,11 +37,13 @@ uint8_t SimBoardPresentedByte();            // what read-back would see now
 
 // Appends every port access to path, one line each ("W 378 5A", "R 379 F8");
 // a path ending in ".vcd" is written anew as a waveform of every line
-// instead (vcd_trace.h). A null or empty path turns the trace off. At start
-// the board traces to the file KALDERON_PORT_TRACE names, if it is set.
-// False when the file cannot be made; PortStart then ends the program with
-// the reason, and so does any access whose trace cannot be written.
+// instead (vcd_trace.h). A null or empty path turns the trace off. False
+// when the file cannot be made; any access whose trace cannot be written
+// ends the program with the reason.
 bool SimBoardTraceTo(const char* path);
+// The same at the program's start (sim_start.cpp): a file that cannot be
+// made ends the program with the reason before any access.
+void SimBoardStartTrace(const char* path);
 
 // Each platform's sim library has its own of these two: a path or a system
 // message as the platform's C library gives it, as wide text; and telling

@@ -1,0 +1,10 @@
+// The stand-in port library has no start export the program would call (the
+// real library has none): the simulated board starts when the DLL is loaded.
+#include <windows.h>
+
+#include "port_io.h"
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) PortStart();
+    return TRUE;
+}
