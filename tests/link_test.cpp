@@ -7,21 +7,13 @@
 
 namespace {
 
-const std::vector<std::wstring> ONE_CYCLE_PAUSES = {L"Данные на шине", L"Адрес регистра выставлен",
-                                                    L"Строб записи выставлен", L"Строб записи снят"};
-
-PortTrace Cycle(RegisterCode code, uint8_t data) {
-    return {W(LPT_DATA, data), W(LPT_CONTROL, code), W(LPT_CONTROL, code | 1), W(LPT_CONTROL, code)};
-}
-
-PortTrace Cycles(std::initializer_list<std::pair<RegisterCode, uint8_t>> writes) {
-    PortTrace trace;
-    for (auto [code, data] : writes) {
-        PortTrace one = Cycle(code, data);
-        trace.insert(trace.end(), one.begin(), one.end());
-    }
-    return trace;
-}
+// The step pauses as StepNotifier receives them.
+const std::vector<std::wstring> ONE_CYCLE_PAUSES(
+    [] {
+        std::vector<std::wstring> texts;
+        for (const std::u16string& text : CYCLE_PAUSES) texts.emplace_back(text.begin(), text.end());
+        return texts;
+    }());
 
 class LinkTest : public ::testing::Test {
 protected:
@@ -63,7 +55,7 @@ TEST_F(LinkTest, StepModePausesAfterEachPhaseWithThePhaseHeldOnThePort) {
     g_accessesAtPause.clear();
     OnStepPause = RecordAccessesAtPause;
     WriteRegister(REG_ADDR_HIGH, 0x5A);
-    EXPECT_EQ(RecordedPorts, Cycle(REG_ADDR_HIGH, 0x5A));
+    EXPECT_EQ(RecordedPorts, WriteCycles({{REG_ADDR_HIGH, 0x5A}}));
     EXPECT_EQ(StepPauses, ONE_CYCLE_PAUSES);
     EXPECT_EQ(g_accessesAtPause, (std::vector<size_t>{1, 2, 3, 4}));
 }
@@ -83,7 +75,7 @@ TEST_F(LinkTest, StepModeIsSampledAtEachPausePoint) {
     };
     WriteRegister(REG_CONTROL, 0x40);
     EXPECT_EQ(StepPauses.size(), 2u);
-    EXPECT_EQ(RecordedPorts, Cycle(REG_CONTROL, 0x40));
+    EXPECT_EQ(RecordedPorts, WriteCycles({{REG_CONTROL, 0x40}}));
 }
 
 struct ReadCase {
@@ -115,8 +107,7 @@ TEST_F(LinkTest, ReadDataByteNeverPausesEvenInStepMode) {
 TEST_F(LinkTest, ResetWritesControlDataHighLowInThatOrder) {
     AddressCounter = {0x34, 0x12};
     ResetBoard();
-    EXPECT_EQ(RecordedPorts,
-              Cycles({{REG_CONTROL, 0xC0}, {REG_DATA, 0xFF}, {REG_ADDR_HIGH, 0x00}, {REG_ADDR_LOW, 0x00}}));
+    EXPECT_EQ(RecordedPorts, WriteCycles(RESET_WRITES));
     EXPECT_EQ(AddressCounter.low, 0);
     EXPECT_EQ(AddressCounter.high, 0);
 }
@@ -142,10 +133,10 @@ struct StepCase {
 
 TEST_F(LinkTest, StepAddressWritesTheHighByteOnlyOnACarry) {
     const StepCase cases[] = {
-        {{0x00, 0x00}, Cycles({{REG_ADDR_LOW, 0x01}}), {0x01, 0x00}},
-        {{0xFE, 0x00}, Cycles({{REG_ADDR_LOW, 0xFF}}), {0xFF, 0x00}},
-        {{0xFF, 0x00}, Cycles({{REG_ADDR_LOW, 0x00}, {REG_ADDR_HIGH, 0x01}}), {0x00, 0x01}},
-        {{0xFF, 0xFF}, Cycles({{REG_ADDR_LOW, 0x00}, {REG_ADDR_HIGH, 0x00}}), {0x00, 0x00}},
+        {{0x00, 0x00}, WriteCycles({{REG_ADDR_LOW, 0x01}}), {0x01, 0x00}},
+        {{0xFE, 0x00}, WriteCycles({{REG_ADDR_LOW, 0xFF}}), {0xFF, 0x00}},
+        {{0xFF, 0x00}, WriteCycles({{REG_ADDR_LOW, 0x00}, {REG_ADDR_HIGH, 0x01}}), {0x00, 0x01}},
+        {{0xFF, 0xFF}, WriteCycles({{REG_ADDR_LOW, 0x00}, {REG_ADDR_HIGH, 0x00}}), {0x00, 0x00}},
     };
     for (const StepCase& c : cases) {
         ResetRecordingPort();
@@ -161,7 +152,7 @@ TEST_F(LinkTest, The256thStepFromStartCarriesIntoTheHighRegister) {
     for (int i = 0; i < 255; ++i) StepAddress();
     ResetRecordingPort();
     StepAddress();
-    EXPECT_EQ(RecordedPorts, Cycles({{REG_ADDR_LOW, 0x00}, {REG_ADDR_HIGH, 0x01}}));
+    EXPECT_EQ(RecordedPorts, WriteCycles({{REG_ADDR_LOW, 0x00}, {REG_ADDR_HIGH, 0x01}}));
 }
 
 TEST_F(LinkTest, StepAfterResetStartsAgainFromOne) {
@@ -169,7 +160,7 @@ TEST_F(LinkTest, StepAfterResetStartsAgainFromOne) {
     ResetBoard();
     ResetRecordingPort();
     StepAddress();
-    EXPECT_EQ(RecordedPorts, Cycles({{REG_ADDR_LOW, 0x01}}));
+    EXPECT_EQ(RecordedPorts, WriteCycles({{REG_ADDR_LOW, 0x01}}));
 }
 
 TEST_F(LinkTest, StepAddressPausesFourTimesPerCycleInStepMode) {

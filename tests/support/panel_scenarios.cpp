@@ -10,37 +10,19 @@
 #include "group_dialog.h"
 #include "panel_ids.h"
 
-const std::vector<std::u16string> CYCLE_PAUSES = {u"Данные на шине", u"Адрес регистра выставлен",
-                                                  u"Строб записи выставлен", u"Строб записи снят"};
-
 namespace {
 
 // --- Expected port traffic, as the simulated board writes it ---------------------
 
-// One write cycle: data, code, code with strobe, code.
+// One write cycle, as the trace lines the scenarios compare.
 std::vector<std::string> CycleLines(int code, int data) {
-    char d[16], c[16], s[16];
-    snprintf(d, sizeof d, "W 378 %02X", data);
-    snprintf(c, sizeof c, "W 37A %02X", code);
-    snprintf(s, sizeof s, "W 37A %02X", code | 1);
-    return {d, c, s, c};
-}
-
-std::vector<std::string> CyclesLines(const std::vector<std::pair<int, int>>& writes) {
-    std::vector<std::string> lines;
-    for (auto [code, data] : writes) {
-        const std::vector<std::string> cycle = CycleLines(code, data);
-        lines.insert(lines.end(), cycle.begin(), cycle.end());
-    }
-    return lines;
+    return TraceLines(WriteCycles({{RegisterCode(code), uint8_t(data)}}));
 }
 
 std::vector<std::string> Last(const std::vector<std::string>& trace, size_t n) {
     return std::vector<std::string>(trace.end() - long(std::min(n, trace.size())), trace.end());
 }
 
-// Reset: control lines, data, address high, address low.
-const std::vector<std::pair<int, int>> RESET_WRITES = {{2, 0xC0}, {0, 0xFF}, {6, 0x00}, {4, 0x00}};
 
 // The boxes that make 0x5A ("A17", "VPP", "CS", "OE") with address low
 // selected: the simulated chip's byte at 0x00005A is 0x5A.
@@ -221,7 +203,7 @@ void ResetPausesOnlyAfterAWriteOrReadSampledStepMode(PanelDriver& p) {
     boxes = p.Answering([&] { p.Click(IDC_ADDR_STEP); });
     ASSERT_EQ(boxes.size(), 4u);
     ExpectStepBoxes(p, boxes, before + 17);
-    std::vector<std::string> expected = CyclesLines(RESET_WRITES);
+    std::vector<std::string> expected = TraceLines(WriteCycles(RESET_WRITES));
     const std::vector<std::string> step = CycleLines(4, 0x01);
     expected.insert(expected.end(), step.begin(), step.end());
     EXPECT_EQ(Last(p.Trace(), 20), expected);

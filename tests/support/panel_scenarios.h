@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "expected_traffic.h"  // CYCLE_PAUSES, and the traffic the scenarios expect
+
 // The keys a scenario presses, as an operator would.
 enum class PanelKey { Tab, ShiftTab, Enter, Space, Escape, Left, Right, Up, Down };
 
@@ -50,6 +52,3 @@ const std::vector<PanelScenario>& GroupDialogScenarios();
 
 // The ways to end the panel; each must end the program with code 0.
 const std::vector<PanelScenario>& PanelEndings();
-
-// The step boxes' texts, one per phase of a write cycle.
-extern const std::vector<std::u16string> CYCLE_PAUSES;

@@ -1,18 +1,12 @@
 #include "recording_port.h"
 
 #include <deque>
-#include <iomanip>
 
 #include "port_io.h"
 
 PortTrace RecordedPorts;
 static std::deque<uint8_t> g_script;
 static uint8_t g_idleStatus;
-
-std::ostream& operator<<(std::ostream& out, const PortAccess& a) {
-    return out << a.kind << ' ' << std::hex << std::uppercase << std::setfill('0') << std::setw(3) << a.port << ' '
-               << std::setw(2) << int(a.value) << std::dec;
-}
 
 void ResetRecordingPort(uint8_t idleStatus) {
     RecordedPorts.clear();

@@ -4,21 +4,8 @@
 
 #include <cstdint>
 #include <initializer_list>
-#include <ostream>
-#include <vector>
 
-struct PortAccess {
-    char kind;  // 'W' or 'R'
-    short port;
-    uint8_t value;
-    bool operator==(const PortAccess& o) const { return kind == o.kind && port == o.port && value == o.value; }
-};
-std::ostream& operator<<(std::ostream& out, const PortAccess& a);
-
-using PortTrace = std::vector<PortAccess>;
-
-inline PortAccess W(short port, uint8_t value) { return {'W', port, value}; }
-inline PortAccess R(short port, uint8_t value) { return {'R', port, value}; }
+#include "expected_traffic.h"
 
 extern PortTrace RecordedPorts;
 
