@@ -1,0 +1,95 @@
+// Finding the port: the program asks a stand-in port library, which answers
+// on whatever base it is given, so its trace shows which port the program
+// chose among those the prefix's registry lists (registry/*.reg).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "panel_ids.h"
+#include "wine_panel.h"
+
+namespace {
+
+// Runs a program of the prefix's and waits for it.
+void RunAndWait(std::wstring command) {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &process));
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, SAFETY_NET_MS), WAIT_OBJECT_0);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+}
+
+// The machine's parallel ports become exactly these (.reg files), as
+// regedit imports them.
+void ListPorts(const std::vector<const wchar_t*>& devices) {
+    RunAndWait(L"regedit /S \"" + g_registryFolder + L"\\no-ports.reg\"");
+    for (const wchar_t* device : devices) RunAndWait(L"regedit /S \"" + g_registryFolder + L"\\" + device + L"\"");
+}
+
+const wchar_t* const ONBOARD_LPT1 = L"onboard-lpt1.reg";  // 0378-037F, then 0778-077F
+const wchar_t* const PCIE_LPT3 = L"pcie-lpt3.reg";        // D010-D017, then D000-D007
+
+struct PortCase {
+    const char* name;
+    std::vector<const wchar_t*> devices;
+    std::wstring arguments;
+    std::string data, control;  // where a Write lands; none: refused
+    std::vector<std::wstring> boxSays;
+};
+
+// The program asks the stand-in library, which answers on whatever base it
+// is given, so its trace shows which port the program chose.
+TEST(PortChoice, TheFirstListedPortOrTheOneNamedOrARefusalBeforeAnyAccess) {
+    const PortCase cases[] = {
+        {"a card alone: its first range, not its lower second", {PCIE_LPT3}, L"", "D010", "D012", {}},
+        {"onboard and card: the lowest LPT", {PCIE_LPT3, ONBOARD_LPT1}, L"", "378", "37A", {}},
+        {"--port LPT3", {ONBOARD_LPT1, PCIE_LPT3}, L"--port LPT3", "D010", "D012", {}},
+        {"--port=lpt3", {ONBOARD_LPT1, PCIE_LPT3}, L"--port=lpt3", "D010", "D012", {}},
+        {"a base Windows does not list", {ONBOARD_LPT1}, L"--port 0x278", "278", "27A", {}},
+        {"a range as Device Manager shows it", {}, L"--port \"E000 - E007\"", "E000", "E002", {}},
+        {"no port at all", {}, L"", "", "", {L"ни одного параллельного порта", L"--port D010", L"Ресурсы"}},
+        {"an LPT not listed", {ONBOARD_LPT1, PCIE_LPT3}, L"--port LPT2", "", "",
+         {L"«LPT2»", L"LPT1 (0378), LPT3 (D010)"}},
+        {"not a port", {PCIE_LPT3}, L"--port xyz", "", "", {L"«xyz»", L"LPT3 (D010)"}},
+        {"an unknown option", {}, L"/port LPT1", "", "", {L"«/port»", L"ни одного"}},
+    };
+    for (const PortCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ListPorts(c.devices);
+        Panel p = Launch(g_standInFolder, c.arguments);
+        if (c.data.empty()) {
+            ExpectRefusal(p, c.boxSays);
+            continue;
+        }
+        WaitForInputIdle(p.process.hProcess, SAFETY_NET_MS);
+        p.dialog = WaitForDialog(p.process.dwProcessId, nullptr, 0);
+        ASSERT_NE(p.dialog, nullptr);
+        ASSERT_EQ(TextOf(p.dialog), PANEL_CAPTION);
+        Click(p, IDC_WRITE);
+        EXPECT_EQ(Trace(p), (std::vector<std::string>{"W " + c.data + " 00", "W " + c.control + " 02",
+                                                      "W " + c.control + " 03", "W " + c.control + " 02"}));
+        PostMessageW(p.dialog, WM_CLOSE, 0, 0);
+        EXPECT_EQ(WaitForExit(p), 0);
+    }
+    ListPorts({});
+}
+
+// A laptop with no parallel port is where the simulated board is tried: it
+// looks nothing up and refuses nothing.
+TEST(PortChoice, TheSimulatedBoardNeedsNoPort) {
+    ListPorts({});
+    Panel p = Open(g_simFolder, L"--port LPT9");
+    ASSERT_NE(p.dialog, nullptr);
+    Click(p, IDC_WRITE);
+    EXPECT_EQ(Trace(p).front(), "W 378 00");
+    PostMessageW(p.dialog, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForExit(p), 0);
+}
+
+}  // namespace
