@@ -62,14 +62,20 @@ def matches(trace, at, expected):
 
 
 def claimed_then(trace, expected, name):
-    """`expected` appears once, right after the kernel's claim: nothing else
-    reached the port in between."""
+    """Where `expected` appears: once, right after the kernel's claim, so that
+    nothing else reached the port in between. None where it does not."""
     starts = [i for i in range(len(trace)) if matches(trace, i, expected)]
-    check(len(starts) == 1, "%s: %s appears once (found %d)" % (name, ", ".join(fmt(a) for a in expected), len(starts)))
-    if len(starts) == 1:
-        control = expected[0][1] + 2
-        check(starts[0] > 0 and trace[starts[0] - 1] == ("W", control, CLAIM_CONTROL),
-              "%s: right after the claim's W %03X %02X" % (name, control, CLAIM_CONTROL))
+    check(len(starts) == 1, "%s: its %d accesses appear once, contiguous and in order (found %d)"
+          % (name, len(expected), len(starts)))
+    if len(starts) != 1:
+        return None
+    start = claim = starts[0]
+    control = expected[0][1] + 2
+    while claim > 0 and trace[claim - 1] == ("W", control, CLAIM_CONTROL):
+        claim -= 1
+    check(start - claim >= 1, "%s: right after the claim wrote 0x%02X to 0x%03X (%d writes)"
+          % (name, CLAIM_CONTROL, control, start - claim))
+    return start
 
 
 def fmt(a):
@@ -87,16 +93,8 @@ def main(console_path, trace_path):
     check("== DONE" in console, "the guest ran every check to the end")
 
     # --- The operations, access for access ------------------------------------
-    expected = expected_sequence()
-    starts = [i for i in range(len(trace)) if matches(trace, i, expected)]
-    check(len(starts) == 1, "the sequence run's %d accesses appear once, contiguous and in order" % len(expected))
-    if len(starts) == 1:
-        start = starts[0]
-        claim = start
-        while claim > 0 and trace[claim - 1] == ("W", CONTROL, CLAIM_CONTROL):
-            claim -= 1
-        check(start - claim >= 1, "the claim wrote 0x%02X to the control register just before (%d writes)"
-              % (CLAIM_CONTROL, start - claim))
+    start = claimed_then(trace, expected_sequence(), "the sequence run")
+    if start is not None:
         low, high = trace[start + 17][2], trace[start + 19][2]
         byte = (high & 0xF0) | ((low & 0xF0) >> 4)
         check(("READ 0x%02X" % byte) in section(console, "SEQUENCE"),

@@ -43,12 +43,14 @@ port_modules="parport parport_pc ppdev"
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/kalderon-test
 version=$(apt-cache depends linux-image-amd64 2>/dev/null |
   awk '/Depends: linux-image-[0-9]/ { sub("linux-image-", "", $2); print $2; exit }')
+# Without apt's lists, a guest already made; the folders it is made in are
+# named otherwise.
 [ -n "$version" ] || version=$(ls "$cache" 2>/dev/null | sed -n 's/^vm-//p' | head -n 1)
 [ -n "$version" ] || skip "no Debian kernel package is known to apt and none is cached"
 guest=$cache/vm-$version
 if [ ! -f "$guest/vmlinux" ]; then
   mkdir -p "$cache"
-  tmp=$(mktemp -d "$cache/vm-build.XXXXXX")
+  tmp=$(mktemp -d "$cache/building.XXXXXX")
   trap 'rm -rf "$tmp"' EXIT
   (cd "$tmp" && apt-get download "linux-image-$version" >/dev/null 2>&1) ||
     skip "cannot download linux-image-$version"
@@ -74,7 +76,7 @@ fi
 initramfs=$guest/initramfs-$(cksum <"$here/init" | cut -d' ' -f1).cpio
 if [ ! -f "$initramfs" ]; then
   command -v cpio >/dev/null || skip "cpio is not installed (package cpio)"
-  tmp=$(mktemp -d "$cache/vm-build.XXXXXX")
+  tmp=$(mktemp -d "$cache/building.XXXXXX")
   trap 'rm -rf "$tmp"' EXIT
   mkdir -p "$tmp/root/bin" "$tmp/root/modules"
   cp /bin/busybox "$tmp/root/bin/busybox"
