@@ -16,7 +16,7 @@ add_executable(kalderon-test WIN32
   resources/panel.rc
   ${CMAKE_BINARY_DIR}/version.rc)
 target_include_directories(kalderon-test PRIVATE panel)
-target_link_libraries(kalderon-test PRIVATE link port_inpout32)
+target_link_libraries(kalderon-test PRIVATE link port_inpout32 port_trouble_box)
 # Across the link and the port library, so that the move of each access to
 # the chosen port is an add in the caller, not a call of its own.
 set_property(TARGET kalderon-test link port_inpout32 PROPERTY INTERPROCEDURAL_OPTIMIZATION ON)

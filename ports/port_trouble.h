@@ -1,7 +1,5 @@
-// Linux: how a port library tells the operator why it cannot go on, in the
-// panel's language, before it ends the program with status 1. The program
-// supplies it (an error box where there is a display, port_trouble.cpp); a
-// test program its own.
+// The error box of a port refusal (port_refusal.h). The programs' is
+// port_trouble.cpp; a test program may supply its own to read the box.
 #pragma once
 
 void ShowPortTrouble(const wchar_t* text);

@@ -1,13 +1,21 @@
-// How the port is chosen: what --port may say, and which of the ports
-// Windows lists the program takes. Both are free of platform headers, so the
-// rules are pinned here and the Wine suite proves them on a live registry.
+// How the port is chosen: what --port may say, where Windows put a port,
+// which of the ports a platform found the program takes, and what it says
+// when it takes none. All free of platform headers, so the rules are pinned
+// here for both platforms; the Wine suite and the qemu guest prove them on a
+// live registry and live kernels.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
+#include <string>
 #include <vector>
 
-#include "inpout32/lpt_rules.h"
-#include "port_args.h"
+#include "inpout32/alloc_config.h"
+#include "port_choice.h"
+#include "port_refusal.h"
+
+// Only the texts are asked for here; nothing is refused.
+void ShowPortTrouble(const wchar_t*) { ADD_FAILURE() << "a refusal was shown"; }
 
 namespace {
 
@@ -28,6 +36,10 @@ TEST(PortArgument, ReadsWhatTheOperatorSaid) {
         {{"--port=D010-D017"}, PortAsked::Base, 0xD010, "D010-D017"},
         {{"--port", "0378 - 037F"}, PortAsked::Base, 0x378, "0378 - 037F"},
         {{"--port", "FFFD"}, PortAsked::Base, 0xFFFD, "FFFD"},  // the last base with three ports
+        {{"--port", "LPT255"}, PortAsked::Lpt, 255, "LPT255"},
+        {{"--port", "LPT256"}, PortAsked::Wrong, 0, "LPT256"},
+        {{"--port", "Lpt3"}, PortAsked::Wrong, 0, "Lpt3"},
+        {{"--port", "D010-D011"}, PortAsked::Wrong, 0, "D010-D011"},  // too short to hold the port
         {{"--port", "/dev/parport1"}, PortAsked::Device, 0, "/dev/parport1"},
         {{"--port", "FFFE"}, PortAsked::Wrong, 0, "FFFE"},
         {{"--port", "10000"}, PortAsked::Wrong, 0, "10000"},
@@ -115,18 +127,128 @@ TEST(PortRange, TheFirstRangeOfThreePortsInTheOrderWindowsLists) {
     }
 }
 
-TEST(PortList, TheLowestLptNumberWinsWhateverTheOrder) {
-    const ListedPort ports[] = {{3, 0xD010}, {1, 0x378}, {2, 0x278}};
-    EXPECT_EQ(LowestLpt(ports, 3), 1);
-    EXPECT_EQ(LowestLpt(ports, 1), 0);
-    EXPECT_EQ(LowestLpt(ports, 0), -1);
-    EXPECT_EQ(FindLpt(ports, 3, 2), 2);
-    EXPECT_EQ(FindLpt(ports, 3, 4), -1);
+const PortReach WINDOWS = {nullptr, true, false};     // any base, listed or not
+const PortReach LINUX = {"/dev/parport0", false, true};  // any device; parport0 when none found
+const std::vector<FoundPort> WINDOWS_FOUND = {{"LPT1", 0x378}, {"LPT3", 0xD010}};
+const std::vector<FoundPort> KERNEL_FOUND = {{"/dev/parport0", 0x378}, {"/dev/parport1", 0x278}};
+
+struct ChoiceCase {
+    const char* said;
+    const PortReach& reach;
+    const std::vector<FoundPort>& found;
+    const char* name;  // null: refused
+    uint32_t base;
+};
+
+TEST(PortChoice, TheNamedPortOrTheFirstFoundOrWhatThePlatformReachesUnlisted) {
+    const std::vector<FoundPort> none;
+    const ChoiceCase cases[] = {
+        {"", WINDOWS, WINDOWS_FOUND, "LPT1", 0x378},
+        {"LPT3", WINDOWS, WINDOWS_FOUND, "LPT3", 0xD010},
+        {"lpt3", WINDOWS, WINDOWS_FOUND, "LPT3", 0xD010},
+        {"D010-D017", WINDOWS, WINDOWS_FOUND, "LPT3", 0xD010},
+        {"0x278", WINDOWS, WINDOWS_FOUND, "0x278", 0x278},
+        {"LPT2", WINDOWS, WINDOWS_FOUND, nullptr, 0},
+        {"/dev/parport0", WINDOWS, WINDOWS_FOUND, nullptr, 0},
+        {"", WINDOWS, none, nullptr, 0},
+        {"", LINUX, KERNEL_FOUND, "/dev/parport0", 0x378},
+        {"", LINUX, none, "/dev/parport0", 0},
+        {"0x278", LINUX, KERNEL_FOUND, "/dev/parport1", 0x278},
+        {"0x3bc", LINUX, KERNEL_FOUND, nullptr, 0},
+        {"/dev/parport1", LINUX, KERNEL_FOUND, "/dev/parport1", 0x278},
+        {"/dev/null", LINUX, KERNEL_FOUND, "/dev/null", 0},
+        {"LPT1", LINUX, KERNEL_FOUND, nullptr, 0},
+        {"xyz", LINUX, KERNEL_FOUND, nullptr, 0},
+    };
+    for (const ChoiceCase& c : cases) {
+        const char* args[] = {"--port", c.said};
+        const PortArgument asked = ReadPortArgument(*c.said == '\0' ? 0 : 2, args);
+        const ChosenPort chosen = ChoosePort(asked, c.found.data(), int(c.found.size()), c.reach);
+        const std::string seen = chosen.name == nullptr ? "(refused)" : chosen.name;
+        EXPECT_EQ(seen, c.name == nullptr ? "(refused)" : c.name) << "said: " << c.said;
+        EXPECT_EQ(chosen.base, c.base) << "said: " << c.said;
+    }
+}
+
+// Found in any order, kept by the number the name ends in; the room is
+// FOUND_PORTS_MAX. LptNumberOf is the one LPT rule, Windows' PortName too.
+TEST(PortChoice, FoundPortsAreKeptInTheirNumbersOrder) {
+    FoundPort ports[FOUND_PORTS_MAX];
+    int count = 0;
+    for (const char* name : {"LPT10", "LPT3", "LPT1"}) count = AddFoundPort(ports, count, name, 0x100);
+    ASSERT_EQ(count, 3);
+    EXPECT_STREQ(ports[0].name, "LPT1");
+    EXPECT_STREQ(ports[1].name, "LPT3");
+    EXPECT_STREQ(ports[2].name, "LPT10");
+    while (count < FOUND_PORTS_MAX) count = AddFoundPort(ports, count, "/dev/parport2", 0x278);
+    EXPECT_EQ(AddFoundPort(ports, count, "LPT2", 0x278), FOUND_PORTS_MAX);
     const struct {
-        const wchar_t* name;
+        const char* name;
         uint32_t lpt;
-    } names[] = {{L"LPT1", 1}, {L"LPT12", 12}, {L"COM1", 0}, {L"LPT", 0}, {L"LPT1:", 0}, {L"", 0}};
-    for (const auto& n : names) EXPECT_EQ(LptNumberOf(n.name), n.lpt);
+    } names[] = {{"LPT1", 1}, {"LPT12", 12}, {"LPT255", 255}, {"LPT256", 0}, {"COM1", 0},
+                 {"LPT", 0},  {"LPT1:", 0},  {"", 0},         {"LPT0", 0},   {"/dev/parport1", 0}};
+    for (const auto& n : names) EXPECT_EQ(LptNumberOf(n.name), n.lpt) << n.name;
+}
+
+// What the operator reads, word for word: the texts built from parts (the
+// platform's words, the ports found, the advice).
+const char* const LPT2[] = {"--port", "LPT2"};
+const char* const BIOS_BASE[] = {"--port=0x3bc"};
+
+struct RefusalCase {
+    const char* name;
+    PortText (*refusal)();
+    std::string english;
+    std::wstring russian;
+};
+
+TEST(PortRefusal, SaysWhatIsWrongWhatThereIsAndWhatToDo) {
+    const std::string namingEnglish =
+        "\n\nName a port Windows does not show by its address when starting the program, for example:\n"
+        "    kalderon-test.exe --port D010\n"
+        "The address is the start of its first I/O range: Device Manager, Ports (COM & LPT), the port, Resources.";
+    const std::wstring naming =
+        L"\n\nПорт, которого Windows не показывает, указывают его адресом при запуске программы, например:\n"
+        L"    kalderon-test.exe --port D010\n"
+        L"Адрес — начало первого диапазона ввода-вывода: Диспетчер устройств → Порты (COM и LPT) → порт → Ресурсы.";
+    const std::wstring portsHere = L"Параллельные порты этого компьютера: ";
+    const RefusalCase cases[] = {
+        {"Windows: an LPT not listed",
+         [] {
+             return ChoiceRefusal(ReadPortArgument(2, LPT2), WINDOWS_FOUND.data(), 2, WINDOWS_PORT_WORDS,
+                                  &WINDOWS_NAMING_A_PORT);
+         },
+         "\"LPT2\" is not a parallel port here.\nName a port as --port LPT3 or by its base, --port D010.\n"
+         "Parallel ports here: LPT1 (0378), LPT3 (D010)." + namingEnglish,
+         L"Порт «LPT2» не найден или это не порт.\nУкажите порт так: --port LPT3 или --port D010.\n\n" + portsHere +
+             L"LPT1 (0378), LPT3 (D010)." + naming},
+        {"Windows: no port at all",
+         [] { return ChoiceRefusal(ReadPortArgument(0, nullptr), nullptr, 0, WINDOWS_PORT_WORDS, &WINDOWS_NAMING_A_PORT); },
+         "Windows lists no parallel port (LPT)." + namingEnglish,
+         L"Windows не нашла ни одного параллельного порта (LPT)." + naming},
+        {"Linux: a base the kernel has no port at",
+         [] { return ChoiceRefusal(ReadPortArgument(1, BIOS_BASE), KERNEL_FOUND.data(), 2, LINUX_PORT_WORDS, nullptr); },
+         "\"0x3bc\" is not a parallel port here.\nName a port as --port /dev/parport1 or by its base, --port 0x278.\n"
+         "Parallel ports here: /dev/parport0 (0x378), /dev/parport1 (0x278).",
+         L"Порт «0x3bc» не найден или это не порт.\nУкажите порт так: --port /dev/parport1 или --port 0x278.\n\n" +
+             portsHere + L"/dev/parport0 (0x378), /dev/parport1 (0x278)."},
+        {"Linux: no port and no driver, and a USB adapter",
+         [] { return OpeningRefusal("/dev/parport0", ENOENT, nullptr, 0, LINUX_PORT_WORDS, &LINUX_USB_ADAPTER); },
+         "cannot use the parallel port /dev/parport0: No such file or directory.\nFix: there is no parallel port, "
+         "or the modules parport_pc and ppdev are not loaded (sudo modprobe parport_pc ppdev).\n"
+         "The kernel has no parallel port.\nA USB-to-parallel adapter (/dev/usb/lp*) cannot drive the board: it is "
+         "a printer interface, not a port.",
+         L"Не удалось открыть параллельный порт /dev/parport0:\nNo such file or directory.\n\n"
+         L"Параллельного порта нет, или не загружены модули parport_pc и ppdev (sudo modprobe parport_pc ppdev).\n\n"
+         L"Ядро не нашло ни одного параллельного порта.\n"
+         L"USB-адаптер параллельного порта (/dev/usb/lp*) не может управлять платой: это интерфейс принтера, а не "
+         L"порт."},
+    };
+    for (const RefusalCase& c : cases) {
+        const PortText said = c.refusal();
+        EXPECT_EQ(said.english, c.english) << c.name;
+        EXPECT_TRUE(said.russian == c.russian) << c.name;
+    }
 }
 
 }  // namespace

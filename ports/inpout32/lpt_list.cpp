@@ -9,6 +9,8 @@
 
 #include <cwchar>
 
+#include "alloc_config.h"
+
 static const wchar_t ENUM_KEY[] = L"SYSTEM\\CurrentControlSet\\Enum\\";
 // Large enough for any parallel port's ranges, interrupt and DMA channel.
 static constexpr DWORD RESOURCE_LIST_MAX = 4096;
@@ -44,8 +46,8 @@ static bool BaseFromConfigManager(DEVINST device, uint16_t* base) {
         const bool read = CM_Get_Res_Des_Data_Size(&size, range, 0) == CR_SUCCESS && size <= sizeof io &&
                           CM_Get_Res_Des_Data(range, &io, size, 0) == CR_SUCCESS;
         const IO_DES& head = io.IO_Header;
-        if (read && head.IOD_Alloc_Base <= 0xFFFF &&
-            head.IOD_Alloc_End >= head.IOD_Alloc_Base + (LPT_PORT_COUNT - 1)) {
+        if (read && head.IOD_Alloc_End >= head.IOD_Alloc_Base &&
+            PortRangeFits(head.IOD_Alloc_Base, head.IOD_Alloc_End - head.IOD_Alloc_Base + 1)) {
             *base = uint16_t(head.IOD_Alloc_Base);
             found = true;
         }
@@ -57,28 +59,31 @@ static bool BaseFromConfigManager(DEVINST device, uint16_t* base) {
     return found;
 }
 
-static uint32_t LptOf(HDEVINFO set, SP_DEVINFO_DATA* device) {
+// The device's PortName when it names a parallel port ("LPT3", not "COM1").
+static bool PortNameOf(HDEVINFO set, SP_DEVINFO_DATA* device, char (&name)[PORT_NAME_MAX]) {
     const HKEY key = SetupDiOpenDevRegKey(set, device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
-    if (key == INVALID_HANDLE_VALUE) return 0;
-    wchar_t name[32] = {};
-    DWORD type = 0, size = sizeof name - sizeof name[0];
-    const LONG read = RegQueryValueExW(key, L"PortName", nullptr, &type, reinterpret_cast<BYTE*>(name), &size);
+    if (key == INVALID_HANDLE_VALUE) return false;
+    wchar_t wide[PORT_NAME_MAX] = {};
+    DWORD type = 0, size = sizeof wide - sizeof wide[0];
+    const LONG read = RegQueryValueExW(key, L"PortName", nullptr, &type, reinterpret_cast<BYTE*>(wide), &size);
     RegCloseKey(key);
-    return (read == ERROR_SUCCESS && type == REG_SZ) ? LptNumberOf(name) : 0;
+    return read == ERROR_SUCCESS && type == REG_SZ &&
+           WideCharToMultiByte(CP_UTF8, 0, wide, -1, name, PORT_NAME_MAX, nullptr, nullptr) > 0 &&
+           LptNumberOf(name) != 0;
 }
 
-int ListParallelPorts(ListedPort* ports) {
+int ListParallelPorts(FoundPort* ports) {
     const HDEVINFO set = SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr, DIGCF_PRESENT);
     if (set == INVALID_HANDLE_VALUE) return 0;
     int count = 0;
     SP_DEVINFO_DATA device = {};
     device.cbSize = sizeof device;
-    for (DWORD i = 0; count < LPT_LIST_MAX && SetupDiEnumDeviceInfo(set, i, &device); ++i) {
-        const uint32_t lpt = LptOf(set, &device);
+    for (DWORD i = 0; SetupDiEnumDeviceInfo(set, i, &device); ++i) {
+        char name[PORT_NAME_MAX];
         uint16_t base = 0;
-        if (lpt == 0) continue;
+        if (!PortNameOf(set, &device, name)) continue;
         if (BaseFromRegistry(set, &device, &base) || BaseFromConfigManager(device.DevInst, &base))
-            ports[count++] = {lpt, base};
+            count = AddFoundPort(ports, count, name, base);
     }
     SetupDiDestroyDeviceInfoList(set);
     return count;

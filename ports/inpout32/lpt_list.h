@@ -2,9 +2,8 @@
 // class named LPTn, each with the base of its allocated I/O ranges.
 #pragma once
 
-#include "lpt_rules.h"
+#include "port_choice.h"
 
-constexpr int LPT_LIST_MAX = 16;
-
-// Fills ports (room for LPT_LIST_MAX) and returns how many there are.
-int ListParallelPorts(ListedPort* ports);
+// Fills ports (room for FOUND_PORTS_MAX), named LPTn, in ascending n, and
+// returns how many there are.
+int ListParallelPorts(FoundPort* ports);

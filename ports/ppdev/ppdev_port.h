@@ -4,20 +4,13 @@
 // numbers the link uses are mapped onto the claimed port's three registers.
 #pragma once
 
-#include <cstdio>
-
 constexpr const char* PPDEV_PATH = "/dev/parport0";
 
-// Opens path read-write, takes it exclusively and claims it. On failure writes
-// one clear message to err (the device, the system's reason, the fix) and
-// returns -1 with errno kept; on success returns the descriptor, which
-// Inp32/Out32 then use.
-int ClaimParallelPort(const char* path, FILE* err);
+// Opens path read-write, takes it exclusively and claims it: the descriptor
+// Inp32/Out32 then use, or -1 with errno saying why.
+int ClaimParallelPort(const char* path);
 
 // PortStart with the arguments given here rather than the process's own.
+// Refuses (port_refusal.h) a port it cannot choose or claim; any access that
+// fails after the claim refuses to go on likewise.
 void PortStartWith(int count, const char* const* args);
-
-// PortStart, when the port cannot be claimed, and any access that fails after
-// the claim write the reason and the fix to standard error, pass the same in
-// the panel's language to ShowPortTrouble (port_trouble.h), and end the
-// program with status 1.

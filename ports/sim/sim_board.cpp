@@ -1,6 +1,7 @@
 #include "sim_board.h"
 
 #include "port_io.h"
+#include "port_refusal.h"
 #include "vcd_trace.h"
 
 #include <cerrno>
@@ -96,13 +97,14 @@ static bool EndsWith(const char* text, const char* end) {
 // that cannot be made ends the program at start, one that fails later at the
 // access that failed, each saying which file and why.
 [[noreturn]] static void TraceFailed(int error, bool atStart) {
-    fprintf(stderr, "kalderon-test: cannot write the port trace %s: %s.\n", g_tracePath, strerror(error));
+    char english[1024];
+    snprintf(english, sizeof english, "cannot write the port trace %s: %s.", g_tracePath, strerror(error));
     wchar_t path[512], reason[256], text[1024];
     WidenPath(g_tracePath, path, sizeof path / sizeof path[0]);
     WidenPath(strerror(error), reason, sizeof reason / sizeof reason[0]);
     swprintf(text, sizeof text / sizeof text[0], L"Не удалось %ls файл трассировки порта %ls:\n%ls.",
              atStart ? L"создать" : L"записать", path, reason);
-    TraceTrouble(text);
+    RefusePort({english, text});
 }
 
 // A text trace appends; a waveform is a whole file of its own each run, as

@@ -45,9 +45,6 @@ bool SimBoardTraceTo(const char* path);
 // made ends the program with the reason before any access.
 void SimBoardStartTrace(const char* path);
 
-// Each platform's sim library has its own of these two: a path or a system
-// message as the platform's C library gives it, as wide text; and telling
-// the operator of a trace file that cannot be written (an error box where
-// there is a display), then ending the program with status 1.
+// Each platform's sim library has its own: a path or a system message as
+// the platform's C library gives it, as wide text.
 void WidenPath(const char* bytes, wchar_t* out, size_t size);
-[[noreturn]] void TraceTrouble(const wchar_t* text);

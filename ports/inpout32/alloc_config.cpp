@@ -1,12 +1,6 @@
-#include "lpt_rules.h"
+#include "alloc_config.h"
 
-uint32_t LptNumberOf(const wchar_t* name) {
-    if (name[0] != L'L' || name[1] != L'P' || name[2] != L'T') return 0;
-    uint32_t n = 0;
-    const wchar_t* p = name + 3;
-    for (; *p >= L'0' && *p <= L'9' && n < 1000; ++p) n = n * 10 + uint32_t(*p - L'0');
-    return (p == name + 3 || *p != L'\0') ? 0 : n;
-}
+#include "port_choice.h"
 
 // The registry keeps the kernel's CM_RESOURCE_LIST as it is: a count of full
 // descriptors, each a 16-byte head (interface type, bus number, version,
@@ -26,13 +20,10 @@ static uint32_t Little32(const uint8_t* at) {
     return uint32_t(at[0]) | uint32_t(at[1]) << 8 | uint32_t(at[2]) << 16 | uint32_t(at[3]) << 24;
 }
 
-// A port range the program can use: all three ports below 0x10000.
 static bool UsableRange(const uint8_t* partial, uint16_t* base) {
-    const uint32_t startLow = Little32(partial + RESOURCE_AT);
-    const uint32_t startHigh = Little32(partial + RESOURCE_AT + 4);
-    const uint32_t length = Little32(partial + PORT_LENGTH_AT);
-    if (startHigh != 0 || startLow > 0xFFFF - (LPT_PORT_COUNT - 1) || length < LPT_PORT_COUNT) return false;
-    *base = uint16_t(startLow);
+    const uint64_t start = Little32(partial + RESOURCE_AT) | uint64_t(Little32(partial + RESOURCE_AT + 4)) << 32;
+    if (!PortRangeFits(start, Little32(partial + PORT_LENGTH_AT))) return false;
+    *base = uint16_t(start);
     return true;
 }
 
@@ -70,17 +61,4 @@ bool FirstPortRange(const uint8_t* list, size_t size, uint16_t* base) {
         if (WalkList(list, size, partialSize, base, &found)) return found;
     }
     return false;
-}
-
-int LowestLpt(const ListedPort* ports, int count) {
-    int lowest = -1;
-    for (int i = 0; i < count; ++i)
-        if (lowest < 0 || ports[i].lpt < ports[lowest].lpt) lowest = i;
-    return lowest;
-}
-
-int FindLpt(const ListedPort* ports, int count, uint32_t lpt) {
-    for (int i = 0; i < count; ++i)
-        if (ports[i].lpt == lpt) return i;
-    return -1;
 }

@@ -1,0 +1,130 @@
+#include "port_choice.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+static const char PORT_OPTION[] = "--port";
+static constexpr uint32_t LPT_NUMBER_MAX = 255;
+
+static bool IsSpace(char c) { return c == ' ' || c == '\t'; }
+
+static const char* SkipSpaces(const char* at) {
+    while (IsSpace(*at)) ++at;
+    return at;
+}
+
+static int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// A hex port number with an optional 0x; at least one digit and no more
+// than the highest port. Moves *at past it.
+static bool ReadHex(const char** at, uint32_t* value) {
+    const char* p = *at;
+    if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) p += 2;
+    uint32_t v = 0;
+    const char* digits = p;
+    for (int d; (d = HexDigit(*p)) >= 0; ++p) {
+        v = v * 16 + uint32_t(d);
+        if (v > PORT_NUMBER_MAX) return false;
+    }
+    if (p == digits) return false;
+    *at = p;
+    *value = v;
+    return true;
+}
+
+// A base, alone or as the start of a range "D010-D017" (spaces allowed
+// around the dash, as Device Manager writes it). A base alone is taken to
+// hold the three ports; a range must.
+static bool ReadBase(const char* value, uint32_t* base) {
+    const char* p = SkipSpaces(value);
+    uint32_t start = 0, end = 0;
+    if (!ReadHex(&p, &start)) return false;
+    p = SkipSpaces(p);
+    uint64_t length = LPT_PORT_COUNT;
+    if (*p == '-') {
+        p = SkipSpaces(p + 1);
+        if (!ReadHex(&p, &end) || end < start) return false;
+        p = SkipSpaces(p);
+        length = uint64_t(end) - start + 1;
+    }
+    if (*p != '\0' || !PortRangeFits(start, length)) return false;
+    *base = start;
+    return true;
+}
+
+static PortArgument ReadValue(const char* value) {
+    uint32_t base = 0;
+    if (value[0] == '/') return {PortAsked::Device, 0, value};
+    if (const uint32_t lpt = LptNumberOf(value)) return {PortAsked::Lpt, lpt, value};
+    if (ReadBase(value, &base)) return {PortAsked::Base, base, value};
+    return {PortAsked::Wrong, 0, value};
+}
+
+PortArgument ReadPortArgument(int count, const char* const* args) {
+    if (count == 0) return {PortAsked::Default, 0, ""};
+    const size_t optionLength = sizeof PORT_OPTION - 1;
+    const char* first = args[0];
+    if (strcmp(first, PORT_OPTION) == 0) {
+        if (count != 2) return {PortAsked::Wrong, 0, count == 1 ? first : args[2]};
+        return ReadValue(args[1]);
+    }
+    if (strncmp(first, PORT_OPTION, optionLength) == 0 && first[optionLength] == '=') {
+        if (count != 1) return {PortAsked::Wrong, 0, args[1]};
+        return ReadValue(first + optionLength + 1);
+    }
+    return {PortAsked::Wrong, 0, first};
+}
+
+bool PortRangeFits(uint64_t start, uint64_t length) {
+    return start != 0 && length >= LPT_PORT_COUNT && start <= PORT_NUMBER_MAX - (LPT_PORT_COUNT - 1);
+}
+
+// As Windows names its ports, in either case the operator may type.
+uint32_t LptNumberOf(const char* name) {
+    if (strncmp(name, "LPT", 3) != 0 && strncmp(name, "lpt", 3) != 0) return 0;
+    uint32_t number = 0;
+    const char* p = name + 3;
+    for (; *p >= '0' && *p <= '9' && number <= LPT_NUMBER_MAX; ++p) number = number * 10 + uint32_t(*p - '0');
+    return (p == name + 3 || *p != '\0' || number > LPT_NUMBER_MAX) ? 0 : number;
+}
+
+// The number a port's name ends in: 3 of LPT3, 1 of /dev/parport1.
+static uint32_t NumberOf(const char* name) {
+    const char* digits = name + strlen(name);
+    while (digits > name && digits[-1] >= '0' && digits[-1] <= '9') --digits;
+    return uint32_t(strtoul(digits, nullptr, 10));
+}
+
+int AddFoundPort(FoundPort* ports, int count, const char* name, uint32_t base) {
+    if (count >= FOUND_PORTS_MAX) return count;
+    int at = count;
+    for (; at > 0 && NumberOf(ports[at - 1].name) > NumberOf(name); --at) ports[at] = ports[at - 1];
+    snprintf(ports[at].name, PORT_NAME_MAX, "%s", name);
+    ports[at].base = base;
+    return count + 1;
+}
+
+static bool Named(const PortArgument& asked, const FoundPort& port) {
+    switch (asked.kind) {
+    case PortAsked::Lpt: return LptNumberOf(port.name) == asked.number;
+    case PortAsked::Base: return port.base == asked.number;
+    case PortAsked::Device: return strcmp(port.name, asked.given) == 0;
+    default: return false;
+    }
+}
+
+ChosenPort ChoosePort(const PortArgument& asked, const FoundPort* found, int count, const PortReach& reach) {
+    if (asked.kind == PortAsked::Default) return count > 0 ? ChosenPort{found[0].name, found[0].base}
+                                                           : ChosenPort{reach.firstUnlisted, 0};
+    for (int i = 0; i < count; ++i)
+        if (Named(asked, found[i])) return {found[i].name, found[i].base};
+    if (asked.kind == PortAsked::Base && reach.anyBase) return {asked.given, asked.number};
+    if (asked.kind == PortAsked::Device && reach.anyDevice) return {asked.given, 0};
+    return {nullptr, 0};
+}
