@@ -22,13 +22,9 @@ const PortWords WINDOWS_PORT_WORDS = {
      L"Windows не нашла на этом компьютере ни одного параллельного порта."},
 };
 
-const PortWords LINUX_PORT_WORDS = {
-    "/dev/parport1",
-    "0x278",
-    "0x%X",
-    {"The kernel has no parallel port.", L"Ядро не нашло ни одного параллельного порта."},
-    {"The kernel has no parallel port.", L"Ядро не нашло ни одного параллельного порта."},
-};
+static constexpr PortText KERNEL_HAS_NONE = {"The kernel has no parallel port.",
+                                             L"Ядро не нашло ни одного параллельного порта."};
+const PortWords LINUX_PORT_WORDS = {"/dev/parport1", "0x278", "0x%X", KERNEL_HAS_NONE, KERNEL_HAS_NONE};
 
 const PortText WINDOWS_NAMING_A_PORT = {
     "\n\nName a port Windows does not show by its address when starting the program, for example:\n"
@@ -138,13 +134,13 @@ static void StartMessage() {
     g_russian[0] = L'\0';
 }
 
+static PortText Message() { return {g_english, g_russian}; }
+
 void RefusePort(const PortText& said) {
     fprintf(stderr, "kalderon-test: %s\n", said.english);
     ShowPortTrouble(said.russian);
     exit(1);
 }
-
-static PortText Message() { return {g_english, g_russian}; }
 
 PortText ChoiceRefusal(const PortArgument& asked, const FoundPort* found, int count, const PortWords& words,
                        const PortText* advice) {
