@@ -120,8 +120,10 @@ static bool Named(const PortArgument& asked, const FoundPort& port) {
 }
 
 ChosenPort ChoosePort(const PortArgument& asked, const FoundPort* found, int count, const PortReach& reach) {
-    if (asked.kind == PortAsked::Default) return count > 0 ? ChosenPort{found[0].name, found[0].base}
-                                                           : ChosenPort{reach.firstUnlisted, 0};
+    // The platform's first port, as if the operator had named it.
+    if (asked.kind == PortAsked::Default && reach.firstPort != nullptr)
+        return ChoosePort({PortAsked::Device, 0, reach.firstPort}, found, count, reach);
+    if (asked.kind == PortAsked::Default) return count > 0 ? ChosenPort{found[0].name, found[0].base} : ChosenPort{};
     for (int i = 0; i < count; ++i)
         if (Named(asked, found[i])) return {found[i].name, found[i].base};
     if (asked.kind == PortAsked::Base && reach.anyBase) return {asked.given, asked.number};

@@ -69,9 +69,9 @@ int AddFoundPort(FoundPort* ports, int count, const char* name, uint32_t base);
 
 // What a platform can open without having found it.
 struct PortReach {
-    const char* firstUnlisted;  // taken when none is named and none is found; null: refused
-    bool anyBase;               // any base, found or not
-    bool anyDevice;             // any device path, found or not
+    const char* firstPort;  // taken when none is named, found or not; null: the first found
+    bool anyBase;           // any base, found or not
+    bool anyDevice;         // any device path, found or not
 };
 
 // The port taken: its name (as found, or as given) and its base (0 for a
@@ -82,7 +82,7 @@ struct ChosenPort {
     uint32_t base;
 };
 
-// The found port the operator named (by LPT number, base or device), or the
-// first found when none was named; failing that, what the platform reaches
-// unlisted.
+// The found port the operator named (by LPT number, base or device), or,
+// when none was named, the platform's first port or else the first found;
+// failing that, what the platform reaches unlisted.
 ChosenPort ChoosePort(const PortArgument& asked, const FoundPort* found, int count, const PortReach& reach);

@@ -128,7 +128,7 @@ TEST(PortRange, TheFirstRangeOfThreePortsInTheOrderWindowsLists) {
 }
 
 const PortReach WINDOWS = {nullptr, true, false};     // any base, listed or not
-const PortReach LINUX = {"/dev/parport0", false, true};  // any device; parport0 when none found
+const PortReach LINUX = {"/dev/parport0", false, true};  // any device; parport0 when none named
 const std::vector<FoundPort> WINDOWS_FOUND = {{"LPT1", 0x378}, {"LPT3", 0xD010}};
 const std::vector<FoundPort> KERNEL_FOUND = {{"/dev/parport0", 0x378}, {"/dev/parport1", 0x278}};
 
@@ -142,6 +142,7 @@ struct ChoiceCase {
 
 TEST(PortChoice, TheNamedPortOrTheFirstFoundOrWhatThePlatformReachesUnlisted) {
     const std::vector<FoundPort> none;
+    const std::vector<FoundPort> secondAlone = {{"/dev/parport1", 0x278}};
     const ChoiceCase cases[] = {
         {"", WINDOWS, WINDOWS_FOUND, "LPT1", 0x378},
         {"LPT3", WINDOWS, WINDOWS_FOUND, "LPT3", 0xD010},
@@ -153,6 +154,7 @@ TEST(PortChoice, TheNamedPortOrTheFirstFoundOrWhatThePlatformReachesUnlisted) {
         {"", WINDOWS, none, nullptr, 0},
         {"", LINUX, KERNEL_FOUND, "/dev/parport0", 0x378},
         {"", LINUX, none, "/dev/parport0", 0},
+        {"", LINUX, secondAlone, "/dev/parport0", 0},
         {"0x278", LINUX, KERNEL_FOUND, "/dev/parport1", 0x278},
         {"0x3bc", LINUX, KERNEL_FOUND, nullptr, 0},
         {"/dev/parport1", LINUX, KERNEL_FOUND, "/dev/parport1", 0x278},

@@ -12,7 +12,8 @@
 #include "ppdev_port.h"
 
 // Any device may be named: opening it says whether it is a parallel port.
-// With no port named or found, /dev/parport0's opening says why it is missing.
+// With none named, /dev/parport0, listed or not: its opening says why it is
+// missing.
 static constexpr PortReach KERNEL_REACH = {PPDEV_PATH, false, true};
 
 static const PortText* Advice() { return HaveUsbPrinter() ? &LINUX_USB_ADAPTER : nullptr; }
