@@ -146,14 +146,12 @@ TEST(PortChoice, TheNamedPortOrTheFirstFoundOrWhatThePlatformReachesUnlisted) {
     const ChoiceCase cases[] = {
         {"", WINDOWS, WINDOWS_FOUND, "LPT1", 0x378},
         {"LPT3", WINDOWS, WINDOWS_FOUND, "LPT3", 0xD010},
-        {"lpt3", WINDOWS, WINDOWS_FOUND, "LPT3", 0xD010},
         {"D010-D017", WINDOWS, WINDOWS_FOUND, "LPT3", 0xD010},
         {"0x278", WINDOWS, WINDOWS_FOUND, "0x278", 0x278},
         {"LPT2", WINDOWS, WINDOWS_FOUND, nullptr, 0},
         {"/dev/parport0", WINDOWS, WINDOWS_FOUND, nullptr, 0},
         {"", WINDOWS, none, nullptr, 0},
         {"", LINUX, KERNEL_FOUND, "/dev/parport0", 0x378},
-        {"", LINUX, none, "/dev/parport0", 0},
         {"", LINUX, secondAlone, "/dev/parport0", 0},
         {"0x278", LINUX, KERNEL_FOUND, "/dev/parport1", 0x278},
         {"0x3bc", LINUX, KERNEL_FOUND, nullptr, 0},
@@ -187,8 +185,7 @@ TEST(PortChoice, FoundPortsAreKeptInTheirNumbersOrder) {
     const struct {
         const char* name;
         uint32_t lpt;
-    } names[] = {{"LPT1", 1}, {"LPT12", 12}, {"LPT255", 255}, {"LPT256", 0}, {"COM1", 0},
-                 {"LPT", 0},  {"LPT1:", 0},  {"", 0},         {"LPT0", 0},   {"/dev/parport1", 0}};
+    } names[] = {{"LPT1", 1}, {"LPT12", 12}, {"COM1", 0}, {"LPT", 0}, {"LPT1:", 0}, {"", 0}};
     for (const auto& n : names) EXPECT_EQ(LptNumberOf(n.name), n.lpt) << n.name;
 }
 
