@@ -56,8 +56,9 @@ if [ ! -f "$guest/vmlinux" ]; then
     skip "cannot download linux-image-$version"
   dpkg-deb -x "$tmp"/linux-image-*.deb "$tmp/x"
   mkdir -p "$tmp/guest/modules"
+  # Debian 12's package keeps the modules under lib/, Debian 13's under usr/lib/.
   for m in $fs_modules $port_modules; do
-    file=$(find "$tmp/x/lib/modules" -name "$m.ko" -o -name "$m.ko.xz" | head -n 1)
+    file=$(find "$tmp/x/lib/modules" "$tmp/x/usr/lib/modules" -name "$m.ko" -o -name "$m.ko.xz" 2>/dev/null | head -n 1)
     [ -n "$file" ] || { echo "FAIL: linux-image-$version has no module $m"; exit 1; }
     case "$file" in
       *.xz) xz -dc "$file" >"$tmp/guest/modules/$m.ko" ;;
