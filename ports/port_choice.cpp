@@ -1,10 +1,10 @@
 #include "port_choice.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-static const char PORT_OPTION[] = "--port";
+#include "text.h"
+
 static constexpr uint32_t LPT_NUMBER_MAX = 255;
 
 static bool IsSpace(char c) { return c == ' ' || c == '\t'; }
@@ -58,27 +58,12 @@ static bool ReadBase(const char* value, uint32_t* base) {
     return true;
 }
 
-static PortArgument ReadValue(const char* value) {
+PortArgument ReadPortValue(const char* value) {
     uint32_t base = 0;
     if (value[0] == '/') return {PortAsked::Device, 0, value};
     if (const uint32_t lpt = LptNumberOf(value)) return {PortAsked::Lpt, lpt, value};
     if (ReadBase(value, &base)) return {PortAsked::Base, base, value};
     return {PortAsked::Wrong, 0, value};
-}
-
-PortArgument ReadPortArgument(int count, const char* const* args) {
-    if (count == 0) return {PortAsked::Default, 0, ""};
-    const size_t optionLength = sizeof PORT_OPTION - 1;
-    const char* first = args[0];
-    if (strcmp(first, PORT_OPTION) == 0) {
-        if (count != 2) return {PortAsked::Wrong, 0, count == 1 ? first : args[2]};
-        return ReadValue(args[1]);
-    }
-    if (strncmp(first, PORT_OPTION, optionLength) == 0 && first[optionLength] == '=') {
-        if (count != 1) return {PortAsked::Wrong, 0, args[1]};
-        return ReadValue(first + optionLength + 1);
-    }
-    return {PortAsked::Wrong, 0, first};
 }
 
 bool PortRangeFits(uint64_t start, uint64_t length) {
@@ -105,7 +90,8 @@ int AddFoundPort(FoundPort* ports, int count, const char* name, uint32_t base) {
     if (count >= FOUND_PORTS_MAX) return count;
     int at = count;
     for (; at > 0 && NumberOf(ports[at - 1].name) > NumberOf(name); --at) ports[at] = ports[at - 1];
-    snprintf(ports[at].name, PORT_NAME_MAX, "%s", name);
+    ports[at].name[0] = '\0';
+    Add(ports[at].name, name);
     ports[at].base = base;
     return count + 1;
 }

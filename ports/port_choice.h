@@ -9,7 +9,7 @@
 #include <cstdint>
 
 // --- What the operator may say ----------------------------------------------
-//   --port VALUE  or  --port=VALUE
+//   --port VALUE  or  --port=VALUE  (the command line is command_line.h's)
 // VALUE is LPTn, a device path (/dev/parport1), or a base address in hex
 // (D010, 0xD010, or a range as Device Manager shows it, D010-D017).
 
@@ -18,21 +18,21 @@ enum class PortAsked {
     Lpt,      // LPTn: number is n
     Base,     // an I/O base: number is the base
     Device,   // a path: given is the path
-    Wrong,    // not a port at all, a missing value, or an unknown option
+    Wrong,    // not a port at all
 };
 
 struct PortArgument {
     PortAsked kind;
     uint32_t number;
-    const char* given;  // the value as given, or the argument that is wrong
+    const char* given;  // the value as given
 };
 
-// The most arguments a start reads: more than --port's two are wrong anyway.
+// The most arguments a start reads: more than a command line's few are wrong
+// anyway.
 constexpr int PORT_ARGS_MAX = 8;
 
-// args are the program's arguments after its name, as UTF-8. given points
-// into them.
-PortArgument ReadPortArgument(int count, const char* const* args);
+// --port's value, as UTF-8; given points to it.
+PortArgument ReadPortValue(const char* value);
 
 // --- What a port is -----------------------------------------------------------
 

@@ -1,30 +1,26 @@
 #include "port_refusal.h"
 
 #include <cerrno>
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <cwchar>
 
 #include "port_trouble.h"
-#include "utf8_text.h"
-
-// Wide formats take only %ls and numbers: Windows' C library reads a wide
-// format's %s as wide text, glibc as bytes.
+#include "text.h"
 
 const PortWords WINDOWS_PORT_WORDS = {
     "LPT3",
     "D010",
-    "%04X",  // as Device Manager shows it
+    "", 4,  // as Device Manager shows it
     {"Windows lists no parallel port (LPT).", L"Windows не нашла ни одного параллельного порта (LPT)."},
-    {"Windows lists no parallel port on this computer.",
-     L"Windows не нашла на этом компьютере ни одного параллельного порта."},
 };
 
-static constexpr PortText KERNEL_HAS_NONE = {"The kernel has no parallel port.",
-                                             L"Ядро не нашло ни одного параллельного порта."};
-const PortWords LINUX_PORT_WORDS = {"/dev/parport1", "0x278", "0x%X", KERNEL_HAS_NONE, KERNEL_HAS_NONE};
+const PortWords LINUX_PORT_WORDS = {
+    "/dev/parport1",
+    "0x278",
+    "0x", 1,
+    {"The kernel has no parallel port.", L"Ядро не нашло ни одного параллельного порта."},
+};
 
 const PortText WINDOWS_NAMING_A_PORT = {
     "\n\nName a port Windows does not show by its address when starting the program, for example:\n"
@@ -71,129 +67,99 @@ static const PortText LOST_FIX = {
     L"Порт пропал: плата вынута, адаптер отключён или драйвер выгружен. "
     L"Подключите его снова и запустите программу заново."};
 
-// The message being written, appended to in both languages.
-static constexpr size_t TEXT_MAX = 2048;
-static char g_english[TEXT_MAX];
-static wchar_t g_russian[TEXT_MAX];
-
-static void English(const char* format, ...) {
-    const size_t used = strlen(g_english);
-    va_list args;
-    va_start(args, format);
-    vsnprintf(g_english + used, TEXT_MAX - used, format, args);
-    va_end(args);
-}
-
-static void Russian(const wchar_t* format, ...) {
-    const size_t used = wcslen(g_russian);
-    va_list args;
-    va_start(args, format);
-    // A message too long for the box is cut, not lost.
-    if (vswprintf(g_russian + used, TEXT_MAX - used, format, args) < 0) g_russian[TEXT_MAX - 1] = L'\0';
-    va_end(args);
-}
-
-// Bytes (a path, an argument, a system message) as text for the box.
-struct Wide {
-    wchar_t text[512];
-};
-
-static Wide Widen(const char* bytes) {
-    Wide wide;
-    WidenUtf8(bytes, wide.text, sizeof wide.text / sizeof wide.text[0]);
-    return wide;
-}
-
-static void Said(const PortText& text) {
-    English("%s", text.english);
-    Russian(L"%ls", text.russian);
+static void Said(PortMessage& message, const PortText& text) {
+    Add(message.english, text.english);
+    Add(message.russian, text.russian);
 }
 
 // "Parallel ports here: LPT1 (0378), LPT3 (D010).", or that there is none;
 // then the advice.
-static void SayFound(const FoundPort* found, int count, const PortWords& words, const PortText* advice) {
+static void SayFound(PortMessage& message, const FoundPort* found, int count, const PortWords& words,
+                     const PortText* advice) {
     if (count == 0) {
-        Said(words.noneFound);
+        Said(message, words.noPort);
     } else {
         char listed[TEXT_MAX / 2] = "";
-        size_t used = 0;
-        for (int i = 0; i < count && used < sizeof listed; ++i) {
-            char base[16];
-            snprintf(base, sizeof base, words.baseFormat, found[i].base);
-            used += size_t(snprintf(listed + used, sizeof listed - used, "%s%s (%s)", i == 0 ? "" : ", ",
-                                    found[i].name, base));
+        for (int i = 0; i < count; ++i) {
+            Add(listed, i == 0 ? "" : ", ", found[i].name, " (", words.basePrefix);
+            AppendHex(listed, sizeof listed, found[i].base, words.baseDigits);
+            Add(listed, ")");
         }
-        English("Parallel ports here: %s.", listed);
-        Russian(L"Параллельные порты этого компьютера: %ls.", Widen(listed).text);
+        Add(message.english, "Parallel ports here: ", listed, ".");
+        Add(message.russian, L"Параллельные порты этого компьютера: ", listed, L".");
     }
-    if (advice != nullptr) Said(*advice);
+    if (advice != nullptr) Said(message, *advice);
 }
 
-static void StartMessage() {
-    g_english[0] = '\0';
-    g_russian[0] = L'\0';
-}
-
-static PortText Message() { return {g_english, g_russian}; }
-
-void RefusePort(const PortText& said) {
-    fprintf(stderr, "kalderon-test: %s\n", said.english);
+void RefusePort(const PortMessage& said) {
+    fputs("kalderon-test: ", stderr);
+    fputs(said.english, stderr);
+    fputs("\n", stderr);
     ShowPortTrouble(said.russian);
     exit(1);
 }
 
-PortText ChoiceRefusal(const PortArgument& asked, const FoundPort* found, int count, const PortWords& words,
-                       const PortText* advice) {
-    StartMessage();
+PortMessage ChoiceRefusal(const PortArgument& asked, const FoundPort* found, int count, const PortWords& words,
+                          const PortText* advice) {
+    PortMessage message = {};
     if (asked.kind == PortAsked::Default && count == 0) {
-        Said(words.noPort);
-        if (advice != nullptr) Said(*advice);
-        return Message();
+        Said(message, words.noPort);
+        if (advice != nullptr) Said(message, *advice);
+        return message;
     }
-    English("\"%s\" is not a parallel port here.\nName a port as --port %s or by its base, --port %s.\n", asked.given,
-            words.exampleName, words.exampleBase);
-    Russian(L"Порт «%ls» не найден или это не порт.\nУкажите порт так: --port %ls или --port %ls.\n\n",
-            Widen(asked.given).text, Widen(words.exampleName).text, Widen(words.exampleBase).text);
-    SayFound(found, count, words, advice);
-    return Message();
+    Add(message.english, "\"", asked.given, "\" is not a parallel port here.\nName a port as --port ",
+        words.exampleName, " or by its base, --port ", words.exampleBase, ".\n");
+    Add(message.russian, L"Порт «", asked.given, L"» не найден или это не порт.\nУкажите порт так: --port ",
+        words.exampleName, L" или --port ", words.exampleBase, L".\n\n");
+    SayFound(message, found, count, words, advice);
+    return message;
 }
 
-PortText OpeningRefusal(const char* device, int error, const FoundPort* found, int count, const PortWords& words,
-                        const PortText* advice) {
+PortMessage OpeningRefusal(const char* device, int error, const FoundPort* found, int count,
+                           const PortWords& words, const PortText* advice) {
     const char* reason = strerror(error);
     const PortText fix = FixFor(error);
-    StartMessage();
-    English("cannot use the parallel port %s: %s.\nFix: %s.\n", device, reason, fix.english);
-    Russian(L"Не удалось открыть параллельный порт %ls:\n%ls.\n\n%ls\n\n", Widen(device).text, Widen(reason).text,
-            fix.russian);
-    SayFound(found, count, words, advice);
-    return Message();
+    PortMessage message = {};
+    Add(message.english, "cannot use the parallel port ", device, ": ", reason, ".\nFix: ", fix.english, ".\n");
+    Add(message.russian, L"Не удалось открыть параллельный порт ", device, L":\n", reason, L".\n\n", fix.russian,
+        L"\n\n");
+    SayFound(message, found, count, words, advice);
+    return message;
 }
 
-PortText LostPortRefusal(const char* device, int error) {
+PortMessage LostPortRefusal(const char* device, int error) {
     const char* reason = strerror(error);
-    StartMessage();
-    English("the parallel port %s failed: %s.\nFix: %s.", device, reason, LOST_FIX.english);
-    Russian(L"Параллельный порт %ls перестал отвечать:\n%ls.\n\n%ls", Widen(device).text, Widen(reason).text,
-            LOST_FIX.russian);
-    return Message();
+    PortMessage message = {};
+    Add(message.english, "the parallel port ", device, " failed: ", reason, ".\nFix: ", LOST_FIX.english, ".");
+    Add(message.russian, L"Параллельный порт ", device, L" перестал отвечать:\n", reason, L".\n\n",
+        LOST_FIX.russian);
+    return message;
 }
 
 // The library needs its kernel driver, which it installs on first use with
 // administrator rights; Windows or another program may keep it from loading.
-PortText ClosedDriverRefusal(const char* libraryFile) {
-    StartMessage();
-    English("cannot open the port driver (%s). Run the program once as administrator.\n"
-            "If that does not help, Windows or another program keeps the driver from loading: memory integrity "
-            "or the vulnerable driver blocklist, an antivirus's quarantine, or a game's anti-cheat service.",
-            libraryFile);
-    Russian(L"Не удалось открыть драйвер порта (%ls).\n"
-            L"Запустите программу один раз от имени администратора.\n\n"
-            L"Если это не помогает, драйвер не даёт загрузить сама Windows или другая программа:\n"
-            L"• «Целостность памяти» (Безопасность Windows → Безопасность устройства → Изоляция ядра) "
-            L"или список заблокированных уязвимых драйверов: отключите их;\n"
-            L"• антивирус поместил драйвер в карантин: восстановите его и добавьте в исключения;\n"
-            L"• службы защиты от читов в играх: остановите их или удалите.",
-            Widen(libraryFile).text);
-    return Message();
+PortMessage ClosedDriverRefusal(const char* libraryFile) {
+    PortMessage message = {};
+    Add(message.english, "cannot open the port driver (", libraryFile,
+        "). Run the program once as administrator.\n"
+        "If that does not help, Windows or another program keeps the driver from loading: memory integrity "
+        "or the vulnerable driver blocklist, an antivirus's quarantine, or a game's anti-cheat service.");
+    Add(message.russian, L"Не удалось открыть драйвер порта (", libraryFile,
+        L").\n"
+        L"Запустите программу один раз от имени администратора.\n\n"
+        L"Если это не помогает, драйвер не даёт загрузить сама Windows или другая программа:\n"
+        L"• «Целостность памяти» (Безопасность Windows → Безопасность устройства → Изоляция ядра) "
+        L"или список заблокированных уязвимых драйверов: отключите их;\n"
+        L"• антивирус поместил драйвер в карантин: восстановите его и добавьте в исключения;\n"
+        L"• службы защиты от читов в играх: остановите их или удалите.");
+    return message;
+}
+
+PortMessage TraceRefusal(const char* path, int error, bool atStart) {
+    const char* reason = strerror(error);
+    PortMessage message = {};
+    Add(message.english, "cannot write the port trace ", path, ": ", reason, ".");
+    Add(message.russian, L"Не удалось ", atStart ? L"создать" : L"записать", L" файл трассировки порта ", path,
+        L":\n", reason, L".");
+    return message;
 }

@@ -12,14 +12,22 @@ struct PortText {
     const wchar_t* russian;
 };
 
+// A refusal as built: a value, long enough for any of them (a longer one is
+// cut, not lost).
+constexpr size_t TEXT_MAX = 2048;
+struct PortMessage {
+    char english[TEXT_MAX];
+    wchar_t russian[TEXT_MAX];
+};
+
 // How a platform speaks of its ports, and what it advises: how the operator
 // names a port, how a base is shown, and what it says when it found none.
 struct PortWords {
     const char* exampleName;  // "LPT3"
     const char* exampleBase;  // "D010"
-    const char* baseFormat;   // as the operator reads bases elsewhere: "%04X"
-    PortText noPort;          // none named and none found
-    PortText noneFound;       // the list of ports, empty
+    const char* basePrefix;   // a base as the operator reads it elsewhere: "" and 4 digits, "0x" and
+    int baseDigits;           // as many as it takes
+    PortText noPort;          // none found
 };
 extern const PortWords WINDOWS_PORT_WORDS;
 extern const PortWords LINUX_PORT_WORDS;
@@ -31,24 +39,26 @@ extern const PortText LINUX_USB_ADAPTER;
 
 // The one way to refuse: the English on standard error after the
 // program's name, the Russian in the box, exit status 1.
-[[noreturn]] void RefusePort(const PortText& said);
-
-// What each refusal says, in buffers of this file's that the next one
-// overwrites.
+[[noreturn]] void RefusePort(const PortMessage& said);
 
 // ChoosePort chose nothing: the operator named no port this platform can
 // open, or named none and there is none. Lists the ports found, then advice
 // (null for none).
-PortText ChoiceRefusal(const PortArgument& asked, const FoundPort* found, int count, const PortWords& words,
-                       const PortText* advice);
+PortMessage ChoiceRefusal(const PortArgument& asked, const FoundPort* found, int count, const PortWords& words,
+                          const PortText* advice);
 
 // The chosen device cannot be opened and claimed (error is errno): the
 // reason, its fix, and the ports found.
-PortText OpeningRefusal(const char* device, int error, const FoundPort* found, int count, const PortWords& words,
-                        const PortText* advice);
+PortMessage OpeningRefusal(const char* device, int error, const FoundPort* found, int count,
+                           const PortWords& words, const PortText* advice);
 
 // A claimed port failed (error is errno): it went away.
-PortText LostPortRefusal(const char* device, int error);
+PortMessage LostPortRefusal(const char* device, int error);
 
 // The port library's kernel driver is not open (libraryFile: inpout32.dll).
-PortText ClosedDriverRefusal(const char* libraryFile);
+PortMessage ClosedDriverRefusal(const char* libraryFile);
+
+// The simulated board's trace file (path, as the environment gave it) could
+// not be made at start, or written later (error is errno): a trace with a
+// hole in it would show traffic that never was.
+PortMessage TraceRefusal(const char* path, int error, bool atStart);

@@ -59,8 +59,9 @@ fi
 installed() { dpkg-query -W -f='${Status}\n' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 missing=""
 for p in $packages; do installed "$p" || missing="$missing $p"; done
+# The record speaks of the tests' packages: only their set-up renews it.
 if [ -z "$missing" ]; then
-  rm -f "$record"
+  [ "$purpose" != test ] || rm -f "$record"
   exit 0
 fi
 
@@ -110,7 +111,7 @@ apt_install() {
 # Security updates come from their own suite: nothing is pinned to the main
 # one, so a mirror out of step costs the i386 packages at most, never the
 # fixes of the rest.
-rm -f "$record"
+[ "$purpose" != test ] || rm -f "$record"
 apt_install $missing && exit 0
 others="" i386=""
 for p in $missing; do

@@ -93,8 +93,7 @@ TEST_F(LinkTest, ReadDataByteJoinsTwoStatusNibbles) {
         ResetRecordingPort();
         ScriptStatusReads({c.lowStatus, c.highStatus});
         EXPECT_EQ(ReadDataByte(), c.expected);
-        EXPECT_EQ(RecordedPorts, (PortTrace{W(0x37A, 0x00), R(0x379, c.lowStatus), W(0x37A, 0x02),
-                                            R(0x379, c.highStatus)}));
+        EXPECT_EQ(RecordedPorts, ReadBackAccesses(c.lowStatus, c.highStatus));
     }
 }
 

@@ -10,9 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "command_line.h"
 #include "inpout32/alloc_config.h"
+#include "inpout32/lpt_list.h"
 #include "port_choice.h"
 #include "port_refusal.h"
+#include "ppdev/ppdev_port.h"
 
 // Only the texts are asked for here; nothing is refused.
 void ShowPortTrouble(const wchar_t*) { ADD_FAILURE() << "a refusal was shown"; }
@@ -49,18 +52,51 @@ TEST(PortArgument, ReadsWhatTheOperatorSaid) {
         {{"--port", "xyz"}, PortAsked::Wrong, 0, "xyz"},
         {{"--port", "LPT0"}, PortAsked::Wrong, 0, "LPT0"},
         {{"--port", "LPT"}, PortAsked::Wrong, 0, "LPT"},
-        {{"--port="}, PortAsked::Wrong, 0, ""},
-        {{"--port"}, PortAsked::Wrong, 0, "--port"},
-        {{"--port", "LPT1", "extra"}, PortAsked::Wrong, 0, "extra"},
-        {{"--portal"}, PortAsked::Wrong, 0, "--portal"},
     };
     for (const ArgumentCase& c : cases) {
-        const PortArgument asked = ReadPortArgument(int(c.args.size()), c.args.data());
+        const CommandLine line = ReadCommandLine(int(c.args.size()), c.args.data(), WINDOWS_PROGRAM);
+        ASSERT_EQ(line.asked, ProgramAsked::Panel);
+        const PortArgument& asked = line.port;
         const std::string said = c.args.empty() ? "(none)" : c.args.back();
         EXPECT_EQ(asked.kind, c.kind) << said;
         EXPECT_EQ(asked.number, c.number) << said;
         EXPECT_STREQ(asked.given, c.given) << said;
     }
+}
+
+// What the command line asks of the program, and the word at fault.
+struct CommandLineCase {
+    std::vector<const char*> args;
+    const ProgramWords& program;
+    ProgramAsked asked;
+    UsageError error;
+    const char* word;
+};
+
+TEST(CommandLine, HelpVersionOrTheFirstWrongWord) {
+    const CommandLineCase cases[] = {
+        {{"--help"}, LINUX_PROGRAM, ProgramAsked::Help, UsageError::None, "--help"},
+        {{"--port", "LPT1", "-h"}, WINDOWS_PROGRAM, ProgramAsked::Help, UsageError::None, "-h"},
+        {{"/?"}, WINDOWS_PROGRAM, ProgramAsked::Help, UsageError::None, "/?"},
+        {{"--version", "--bogus"}, LINUX_SIM_PROGRAM, ProgramAsked::Version, UsageError::None, "--version"},
+        {{"--verbose", "--help"}, LINUX_PROGRAM, ProgramAsked::Wrong, UsageError::UnknownOption, "--verbose"},
+        {{"--portal"}, LINUX_PROGRAM, ProgramAsked::Wrong, UsageError::UnknownOption, "--portal"},
+        {{"--port", "0x378", "junk"}, LINUX_PROGRAM, ProgramAsked::Wrong, UsageError::StrayWord, "junk"},
+        {{"--port"}, LINUX_PROGRAM, ProgramAsked::Wrong, UsageError::NoPortValue, "--port"},
+        {{"--port="}, WINDOWS_PROGRAM, ProgramAsked::Wrong, UsageError::NoPortValue, "--port"},
+        {{"--port", "LPT1", "--port=LPT2"}, WINDOWS_PROGRAM, ProgramAsked::Wrong, UsageError::PortTwice, "--port"},
+        {{"--port"}, LINUX_SIM_PROGRAM, ProgramAsked::Wrong, UsageError::NoPortNeeded, "--port"},
+    };
+    for (const CommandLineCase& c : cases) {
+        const CommandLine line = ReadCommandLine(int(c.args.size()), c.args.data(), c.program);
+        EXPECT_EQ(line.asked, c.asked) << c.args.back();
+        EXPECT_EQ(line.error, c.error) << c.args.back();
+        EXPECT_STREQ(line.word, c.word) << c.args.back();
+    }
+    const char* const junk[] = {"--port", "0x378", "junk"};
+    EXPECT_STREQ(CommandLineAnswer(ReadCommandLine(3, junk, LINUX_PROGRAM), LINUX_PROGRAM).text,
+                 "kalderon-test: unexpected word \"junk\"\nUsage: kalderon-test [--port PORT]\n"
+                 "More: kalderon-test --help\n");
 }
 
 // A REG_RESOURCE_LIST as the registry keeps it, with partial descriptors of
@@ -127,8 +163,8 @@ TEST(PortRange, TheFirstRangeOfThreePortsInTheOrderWindowsLists) {
     }
 }
 
-const PortReach WINDOWS = {nullptr, true, false};     // any base, listed or not
-const PortReach LINUX = {"/dev/parport0", false, true};  // any device; parport0 when none named
+const PortReach& WINDOWS = WINDOWS_REACH;
+const PortReach& LINUX = KERNEL_REACH;
 const std::vector<FoundPort> WINDOWS_FOUND = {{"LPT1", 0x378}, {"LPT3", 0xD010}};
 const std::vector<FoundPort> KERNEL_FOUND = {{"/dev/parport0", 0x378}, {"/dev/parport1", 0x278}};
 
@@ -161,8 +197,7 @@ TEST(PortChoice, TheNamedPortOrTheFirstFoundOrWhatThePlatformReachesUnlisted) {
         {"xyz", LINUX, KERNEL_FOUND, nullptr, 0},
     };
     for (const ChoiceCase& c : cases) {
-        const char* args[] = {"--port", c.said};
-        const PortArgument asked = ReadPortArgument(*c.said == '\0' ? 0 : 2, args);
+        const PortArgument asked = *c.said == '\0' ? PortArgument{PortAsked::Default, 0, ""} : ReadPortValue(c.said);
         const ChosenPort chosen = ChoosePort(asked, c.found.data(), int(c.found.size()), c.reach);
         const std::string seen = chosen.name == nullptr ? "(refused)" : chosen.name;
         EXPECT_EQ(seen, c.name == nullptr ? "(refused)" : c.name) << "said: " << c.said;
@@ -191,12 +226,10 @@ TEST(PortChoice, FoundPortsAreKeptInTheirNumbersOrder) {
 
 // What the operator reads, word for word: the texts built from parts (the
 // platform's words, the ports found, the advice).
-const char* const LPT2[] = {"--port", "LPT2"};
-const char* const BIOS_BASE[] = {"--port=0x3bc"};
 
 struct RefusalCase {
     const char* name;
-    PortText (*refusal)();
+    PortMessage (*refusal)();
     std::string english;
     std::wstring russian;
 };
@@ -214,7 +247,7 @@ TEST(PortRefusal, SaysWhatIsWrongWhatThereIsAndWhatToDo) {
     const RefusalCase cases[] = {
         {"Windows: an LPT not listed",
          [] {
-             return ChoiceRefusal(ReadPortArgument(2, LPT2), WINDOWS_FOUND.data(), 2, WINDOWS_PORT_WORDS,
+             return ChoiceRefusal(ReadPortValue("LPT2"), WINDOWS_FOUND.data(), 2, WINDOWS_PORT_WORDS,
                                   &WINDOWS_NAMING_A_PORT);
          },
          "\"LPT2\" is not a parallel port here.\nName a port as --port LPT3 or by its base, --port D010.\n"
@@ -222,11 +255,11 @@ TEST(PortRefusal, SaysWhatIsWrongWhatThereIsAndWhatToDo) {
          L"Порт «LPT2» не найден или это не порт.\nУкажите порт так: --port LPT3 или --port D010.\n\n" + portsHere +
              L"LPT1 (0378), LPT3 (D010)." + naming},
         {"Windows: no port at all",
-         [] { return ChoiceRefusal(ReadPortArgument(0, nullptr), nullptr, 0, WINDOWS_PORT_WORDS, &WINDOWS_NAMING_A_PORT); },
+         [] { return ChoiceRefusal({PortAsked::Default, 0, ""}, nullptr, 0, WINDOWS_PORT_WORDS, &WINDOWS_NAMING_A_PORT); },
          "Windows lists no parallel port (LPT)." + namingEnglish,
          L"Windows не нашла ни одного параллельного порта (LPT)." + naming},
         {"Linux: a base the kernel has no port at",
-         [] { return ChoiceRefusal(ReadPortArgument(1, BIOS_BASE), KERNEL_FOUND.data(), 2, LINUX_PORT_WORDS, nullptr); },
+         [] { return ChoiceRefusal(ReadPortValue("0x3bc"), KERNEL_FOUND.data(), 2, LINUX_PORT_WORDS, nullptr); },
          "\"0x3bc\" is not a parallel port here.\nName a port as --port /dev/parport1 or by its base, --port 0x278.\n"
          "Parallel ports here: /dev/parport0 (0x378), /dev/parport1 (0x278).",
          L"Порт «0x3bc» не найден или это не порт.\nУкажите порт так: --port /dev/parport1 или --port 0x278.\n\n" +
@@ -244,7 +277,7 @@ TEST(PortRefusal, SaysWhatIsWrongWhatThereIsAndWhatToDo) {
          L"порт."},
     };
     for (const RefusalCase& c : cases) {
-        const PortText said = c.refusal();
+        const PortMessage said = c.refusal();
         EXPECT_EQ(said.english, c.english) << c.name;
         EXPECT_TRUE(said.russian == c.russian) << c.name;
     }

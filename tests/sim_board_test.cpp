@@ -176,7 +176,7 @@ TEST_F(SimBoardTest, AVcdTraceIsAWholeFileOfItsOwnEachRun) {
 }
 
 // A trace that cannot be written ends the program with the file and the
-// reason, rather than go on with a hole in it: at start (PortStart) when the
+// reason, rather than go on with a hole in it: at start (SimBoardStart) when the
 // file cannot be made, at the access whose line cannot be written.
 struct TraceTroubleCase {
     const char* name;
@@ -196,7 +196,7 @@ TEST(SimBoardTraceDeathTest, AnUnwritableTraceEndsTheProgramWithItsReason) {
         EXPECT_EXIT(
             {
                 setenv("KALDERON_PORT_TRACE", c.path, 1);
-                PortStart();
+                SimBoardStart();
                 Out32(LPT_DATA, 0x5A);
                 _exit(0);
             },

@@ -3,16 +3,13 @@
 // Every refusal comes before the first port access.
 #include <windows.h>
 
+#include "command_line.h"
 #include "lpt_list.h"
 #include "port_choice.h"
 #include "port_io.h"
 #include "port_refusal.h"
 #include "port_shift.h"
 
-// The library's driver reaches every I/O port, and Windows may not list
-// every port: a base is taken, listed or not.
-static constexpr PortReach WINDOWS_REACH = {nullptr, true, false};
-static constexpr size_t ARG_BYTES = 512;
 
 // The build names this width's DLL: inpout32.dll or inpoutx64.dll.
 static void* LibraryExport(const char* name) {
@@ -39,22 +36,14 @@ static bool StartedSimulatedBoard() {
     return true;
 }
 
-// The operator's arguments after the program's name, as UTF-8.
-static int ReadArguments(char (*bytes)[ARG_BYTES], const char** args) {
-    const int count = __argc - 1 < PORT_ARGS_MAX ? __argc - 1 : PORT_ARGS_MAX;
-    for (int i = 0; i < count; ++i) {
-        WideCharToMultiByte(CP_UTF8, 0, __wargv[i + 1], -1, bytes[i], ARG_BYTES - 1, nullptr, nullptr);
-        args[i] = bytes[i];
-    }
-    return count;
-}
-
+// The command line first: help, the version and a usage error need no port.
+// The simulated board takes the --port an operator's shortcut may carry, and
+// answers wherever it is asked.
 void PortStart() {
+    const char* args[PORT_ARGS_MAX];
+    const PortArgument asked = StartCommandLine(ProgramArguments(args), args, WINDOWS_PROGRAM);
     CheckDriver();
     if (StartedSimulatedBoard()) return;
-    static char bytes[PORT_ARGS_MAX][ARG_BYTES];
-    const char* args[PORT_ARGS_MAX];
-    const PortArgument asked = ReadPortArgument(ReadArguments(bytes, args), args);
     // A base needs no list, so Windows is not asked for one.
     static FoundPort found[FOUND_PORTS_MAX];
     const int count = asked.kind == PortAsked::Base ? 0 : ListParallelPorts(found);

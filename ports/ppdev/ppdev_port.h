@@ -4,13 +4,21 @@
 // numbers the link uses are mapped onto the claimed port's three registers.
 #pragma once
 
+#include "port_choice.h"
+
 constexpr const char* PPDEV_PATH = "/dev/parport0";
+
+// Any device may be named: opening it says whether it is a parallel port.
+// With none named, /dev/parport0, listed or not: its opening says why it is
+// missing.
+constexpr PortReach KERNEL_REACH = {PPDEV_PATH, false, true};
 
 // Opens path read-write, takes it exclusively and claims it: the descriptor
 // Inp32/Out32 then use, or -1 with errno saying why.
 int ClaimParallelPort(const char* path);
 
-// PortStart with the arguments given here rather than the process's own.
-// Refuses (port_refusal.h) a port it cannot choose or claim; any access that
-// fails after the claim refuses to go on likewise.
+// PortStart with the arguments given here rather than the process's own:
+// answers the command line (command_line.h), then refuses (port_refusal.h)
+// a port it cannot choose or claim; any access that fails after the claim
+// refuses to go on likewise.
 void PortStartWith(int count, const char* const* args);

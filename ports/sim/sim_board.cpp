@@ -2,12 +2,12 @@
 
 #include "port_io.h"
 #include "port_refusal.h"
+#include "text.h"
 #include "vcd_trace.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <cwchar>
 
 // Control-port bits 1-2: the register a strobe latches into.
 static constexpr uint8_t CODE_BITS = 0x06;
@@ -97,14 +97,7 @@ static bool EndsWith(const char* text, const char* end) {
 // that cannot be made ends the program at start, one that fails later at the
 // access that failed, each saying which file and why.
 [[noreturn]] static void TraceFailed(int error, bool atStart) {
-    char english[1024];
-    snprintf(english, sizeof english, "cannot write the port trace %s: %s.", g_tracePath, strerror(error));
-    wchar_t path[512], reason[256], text[1024];
-    WidenPath(g_tracePath, path, sizeof path / sizeof path[0]);
-    WidenPath(strerror(error), reason, sizeof reason / sizeof reason[0]);
-    swprintf(text, sizeof text / sizeof text[0], L"Не удалось %ls файл трассировки порта %ls:\n%ls.",
-             atStart ? L"создать" : L"записать", path, reason);
-    RefusePort({english, text});
+    RefusePort(TraceRefusal(g_tracePath, error, atStart));
 }
 
 // A text trace appends; a waveform is a whole file of its own each run, as
@@ -115,7 +108,8 @@ bool SimBoardTraceTo(const char* path) {
     g_trace = nullptr;
     g_traceError = 0;
     if (path == nullptr || *path == '\0') return false;
-    snprintf(g_tracePath, sizeof g_tracePath, "%s", path);
+    g_tracePath[0] = '\0';
+    Add(g_tracePath, path);
     g_traceVcd = EndsWith(path, ".vcd");
     g_trace = fopen(path, g_traceVcd ? "wb" : "ab");
     if (g_trace == nullptr) {
@@ -136,14 +130,23 @@ void SimBoardStartTrace(const char* path) {
     if (!SimBoardTraceTo(path) && g_traceError != 0) TraceFailed(g_traceError, true);
 }
 
+// "W 378 5A": three digits for the classic ports, four for a card's.
+static void TraceLine(char kind, short port, uint8_t value) {
+    char line[16] = {kind, ' ', '\0'};
+    AppendHex(line, sizeof line, unsigned(port) & PORT_NUMBER_MASK, 3);
+    Add(line, " ");
+    AppendHex(line, sizeof line, value, 2);
+    Add(line, "\n");
+    fputs(line, g_trace);
+}
+
 // Out of line, so that with tracing off an access pays for one test only.
 __attribute__((noinline)) static void TraceAccess(char kind, short port, uint8_t value) {
     errno = 0;
     if (g_traceVcd)
         VcdAccess(g_trace, Lines(kind == 'R' && IsPort(port, LPT_STATUS), value));
     else
-        // Three digits for the classic ports, four for a card's.
-        fprintf(g_trace, "%c %03X %02X\n", kind, unsigned(port) & PORT_NUMBER_MASK, value);
+        TraceLine(kind, port, value);
     if (ferror(g_trace) || fflush(g_trace) != 0) TraceFailed(errno != 0 ? errno : EIO, false);
 }
 

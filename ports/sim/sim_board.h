@@ -41,10 +41,10 @@ uint8_t SimBoardPresentedByte();            // what read-back would see now
 // when the file cannot be made; any access whose trace cannot be written
 // ends the program with the reason.
 bool SimBoardTraceTo(const char* path);
-// The same at the program's start (sim_start.cpp): a file that cannot be
-// made ends the program with the reason before any access.
+// The same at the program's start: a file that cannot be made ends the
+// program with the reason before any access.
 void SimBoardStartTrace(const char* path);
 
-// Each platform's sim library has its own: a path or a system message as
-// the platform's C library gives it, as wide text.
-void WidenPath(const char* bytes, wchar_t* out, size_t size);
+// The board's start (sim_start.cpp), once the program's command line is
+// read: the start state, and the trace KALDERON_PORT_TRACE names.
+void SimBoardStart();

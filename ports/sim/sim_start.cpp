@@ -6,7 +6,7 @@
 #include "port_io.h"
 #include "sim_board.h"
 
-void PortStart() {
+void SimBoardStart() {
     SimBoardReset();
     const char* path = getenv("KALDERON_PORT_TRACE");
     if (path != nullptr && *path != '\0') SimBoardStartTrace(path);

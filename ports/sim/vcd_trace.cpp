@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "text.h"
+
 // Every wire, in one table that both the header and each change are written
 // from: a group of count wires is numbered from first ("STAT3"...), a single
 // wire (first < 0) is not; lines gives the group's bits, lowest wire first.
@@ -52,7 +54,16 @@ static uint64_t Pack(const BoardLines& l) {
 }
 
 static void Value(FILE* file, uint64_t bits, int wire) {
-    fprintf(file, "%c%c\n", ((bits >> wire) & 1) ? '1' : '0', FIRST_ID + wire);
+    const char line[] = {((bits >> wire) & 1) ? '1' : '0', char(FIRST_ID + wire), '\n', '\0'};
+    fputs(line, file);
+}
+
+// "#12": the time of what follows.
+static void Time(FILE* file) {
+    char line[24] = "#";
+    AppendDecimal(line, sizeof line, g_time);
+    Add(line, "\n");
+    fputs(line, file);
 }
 
 void VcdStart(FILE* file, const BoardLines& start) {
@@ -63,20 +74,25 @@ void VcdStart(FILE* file, const BoardLines& start) {
         if (scope == nullptr || strcmp(group.scope, scope) != 0) {
             if (scope != nullptr) fputs("$upscope $end\n", file);
             scope = group.scope;
-            fprintf(file, "$scope module %s $end\n", scope);
+            char line[64] = "";
+            Add(line, "$scope module ", scope, " $end\n");
+            fputs(line, file);
         }
         for (int i = 0; i < group.count; ++i, ++wire) {
-            if (group.first < 0)
-                fprintf(file, "$var wire 1 %c %s $end\n", FIRST_ID + wire, group.name);
-            else
-                fprintf(file, "$var wire 1 %c %s%d $end\n", FIRST_ID + wire, group.name, group.first + i);
+            const char id[] = {char(FIRST_ID + wire), '\0'};
+            char line[64] = "";
+            Add(line, "$var wire 1 ", id, " ", group.name);
+            if (group.first >= 0) AppendDecimal(line, sizeof line, uint64_t(group.first + i));
+            Add(line, " $end\n");
+            fputs(line, file);
         }
     }
     fputs("$upscope $end\n$enddefinitions $end\n#0\n$dumpvars\n", file);
     g_last = Pack(start);
     for (int w = 0; w < wire; ++w) Value(file, g_last, w);
     g_time = 1;
-    fprintf(file, "$end\n#%llu\n", static_cast<unsigned long long>(g_time));
+    fputs("$end\n", file);
+    Time(file);
     fflush(file);
 }
 
@@ -85,6 +101,7 @@ void VcdAccess(FILE* file, const BoardLines& now) {
     for (uint64_t changed = bits ^ g_last; changed != 0; changed &= changed - 1)
         Value(file, bits, __builtin_ctzll(changed));
     g_last = bits;
-    fprintf(file, "#%llu\n", static_cast<unsigned long long>(++g_time));
+    ++g_time;
+    Time(file);
     fflush(file);
 }

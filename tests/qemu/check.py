@@ -2,9 +2,12 @@
 """Checks one qemu run of the guest test: the console's results and qemu's
 trace of every guest access to the two parallel ports (0x378 and 0x278).
 
-Usage: check.py GUEST_LOG PORTS_LOG
+Usage: check.py GUEST_LOG PORTS_LOG EXPECTED_WIRE
+EXPECTED_WIRE prints what the runs must put on the wire, from the helper the
+link tests use (tests/support/expected_traffic.h).
 """
 import re
+import subprocess
 import sys
 
 BASE = 0x378
@@ -36,20 +39,23 @@ def read_trace(path):
     return accesses
 
 
-def expected_sequence(base=BASE):
-    """What the guest's sequence run must put on the wire, access for access."""
-    data, status, control = base, base + 1, base + 2
+def expected_wire(printer):
+    """The printer's blocks, by name: each access at the classic base, a
+    status read's value ANY."""
+    blocks, name = {}, None
+    for line in subprocess.run([printer], check=True, capture_output=True, text=True).stdout.splitlines():
+        if line.startswith("== "):
+            name = line[3:]
+            blocks[name] = []
+        else:
+            kind, port, value = line.split()
+            blocks[name].append((kind, int(port, 16), ANY if value == "??" else int(value, 16)))
+    return blocks
 
-    def cycle(code, value):
-        return [("W", data, value), ("W", control, code), ("W", control, code | 1), ("W", control, code)]
 
-    e = cycle(0, 0x11) + cycle(2, 0x22) + cycle(4, 0x44) + cycle(6, 0x5A)
-    e += [("W", control, 0x00), ("R", status, ANY), ("W", control, 0x02), ("R", status, ANY)]
-    e += cycle(2, 0xC0) + cycle(0, 0xFF) + cycle(6, 0x00) + cycle(4, 0x00)
-    for step in range(1, 257):
-        e += cycle(4, step & 0xFF)
-    e += cycle(6, 0x01)  # the 256th step carries
-    return e
+def at_base(accesses, base):
+    """The same accesses on the port at base."""
+    return [(kind, port - BASE + base, value) for kind, port, value in accesses]
 
 
 def matches(trace, at, expected):
@@ -87,13 +93,14 @@ def section(console, name):
     return m.group(1) if m else ""
 
 
-def main(console_path, trace_path):
+def main(console_path, trace_path, printer):
     console = open(console_path, errors="replace").read()
     trace = read_trace(trace_path)
+    wire = expected_wire(printer)
     check("== DONE" in console, "the guest ran every check to the end")
 
     # --- The operations, access for access ------------------------------------
-    start = claimed_then(trace, expected_sequence(), "the sequence run")
+    start = claimed_then(trace, wire["sequence"], "the sequence run")
     if start is not None:
         low, high = trace[start + 17][2], trace[start + 19][2]
         byte = (high & 0xF0) | ((low & 0xF0) >> 4)
@@ -103,7 +110,7 @@ def main(console_path, trace_path):
               + ", ".join(fmt(a) for a in trace[start + 12:start + 16]))
 
     # --- The second port, named by its device and by its base ----------------
-    second = expected_sequence(SECOND_BASE)
+    second = at_base(wire["sequence"], SECOND_BASE)
     runs = [i for i in range(len(trace)) if matches(trace, i, second)]
     check(len(runs) == 2, "--port /dev/parport1 and --port 0x278: the same %d accesses at 0x%X, once each "
           "(found %d)" % (len(second), SECOND_BASE, len(runs)))
@@ -134,8 +141,7 @@ def main(console_path, trace_path):
     # Its start claims the port; the panel itself touches nothing until the
     # operator's Write of 0x01 to the control register.
     for name, base in (("PANEL", BASE), ("PANEL SECOND", SECOND_BASE)):
-        write = [("W", base, 0x01), ("W", base + 2, 0x02), ("W", base + 2, 0x03), ("W", base + 2, 0x02)]
-        claimed_then(trace, write, name)
+        claimed_then(trace, at_base(wire["panel write"], base), name)
         check("PANEL status=0" in section(console, name), "%s: Esc ended the program with status 0" % name)
 
     # --- Refusals ---------------------------------------------------------------
@@ -157,4 +163,4 @@ def main(console_path, trace_path):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1], sys.argv[2]))
+    sys.exit(main(sys.argv[1], sys.argv[2], sys.argv[3]))

@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
         printf("TIMER %u\n", MeasureTimer());
     } else if (strcmp(mode, "hold") == 0) {
         printf("HOLDING\n");
-        sleep(60);
+        pause();  // until the check that needs the port held ends it
     } else {
         fprintf(stderr, "usage: guest_test sequence|timer|hold|refuse [--port PORT] | refuse-as UID\n");
         return 2;

@@ -3,9 +3,9 @@
 # 0x278, runs guest.sh there on the real parport, parport_pc and ppdev
 # drivers, and checks qemu's record of every guest port access against what
 # the link must put on the wire.
-# Usage: run.sh WORK_DIR GUEST_TEST_EXE KALDERON_TEST_EXE
+# Usage: run.sh WORK_DIR GUEST_TEST_EXE KALDERON_TEST_EXE EXPECTED_WIRE_EXE
 set -eu
-work=$1 guest=$2 program=$3
+work=$1 guest=$2 program=$3 expected=$4
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$work"
 rm -f "$work/ports.log"
@@ -29,4 +29,4 @@ exec 3>&-
 wait $reader || true
 cat "$work/guest.log"
 [ "$status" -eq 77 ] && exit 77
-python3 "$here/check.py" "$work/guest.log" "$work/ports.log"
+python3 "$here/check.py" "$work/guest.log" "$work/ports.log" "$expected"

@@ -53,6 +53,12 @@ inline PortTrace WriteCycles(const std::vector<RegisterWrite>& writes) {
     return trace;
 }
 
+// A read-back: the low nibble selected and read, then the high one.
+inline PortTrace ReadBackAccesses(uint8_t lowStatus, uint8_t highStatus) {
+    return {W(LPT_CONTROL, 0x00), R(LPT_STATUS, lowStatus), W(LPT_CONTROL, CTRL_NIBBLE_HIGH),
+            R(LPT_STATUS, highStatus)};
+}
+
 // Reset: control lines, data, address high, address low.
 const std::vector<RegisterWrite> RESET_WRITES = {
     {REG_CONTROL, 0xC0}, {REG_DATA, 0xFF}, {REG_ADDR_HIGH, 0x00}, {REG_ADDR_LOW, 0x00}};

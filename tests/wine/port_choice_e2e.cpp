@@ -18,8 +18,7 @@ void RunAndWait(std::wstring command) {
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process));
+    ASSERT_TRUE(StartProgram(command, nullptr, startup, &process));
     EXPECT_EQ(WaitForSingleObject(process.hProcess, SAFETY_NET_MS), WAIT_OBJECT_0);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
@@ -41,6 +40,7 @@ struct PortCase {
     std::wstring arguments;
     std::string data, control;  // where a Write lands; none: refused
     std::vector<std::wstring> boxSays;
+    int status = 1;  // of a refusal
 };
 
 // The program asks the stand-in library, which answers on whatever base it
@@ -57,14 +57,15 @@ TEST(PortChoice, TheFirstListedPortOrTheOneNamedOrARefusalBeforeAnyAccess) {
         {"an LPT not listed", {ONBOARD_LPT1, PCIE_LPT3}, L"--port LPT2", "", "",
          {L"«LPT2»", L"LPT1 (0378), LPT3 (D010)"}},
         {"not a port", {PCIE_LPT3}, L"--port xyz", "", "", {L"«xyz»", L"LPT3 (D010)"}},
-        {"an unknown option", {}, L"/port LPT1", "", "", {L"«/port»", L"ни одного"}},
+        {"a character beyond 16 bits", {}, L"--port \U0001D11E", "", "", {L"«\U0001D11E»"}},
+        {"a usage error", {}, L"/port LPT1", "", "", {L"Лишнее слово «/port».", L"Запуск: kalderon-test.exe"}, 2},
     };
     for (const PortCase& c : cases) {
         SCOPED_TRACE(c.name);
         ListPorts(c.devices);
         Panel p = Launch(g_standInFolder, c.arguments);
         if (c.data.empty()) {
-            ExpectRefusal(p, c.boxSays);
+            ExpectRefusal(p, c.boxSays, c.status);
             continue;
         }
         WaitForInputIdle(p.process.hProcess, SAFETY_NET_MS);

@@ -2,9 +2,9 @@
 // real library has none): the simulated board starts when the DLL is loaded.
 #include <windows.h>
 
-#include "port_io.h"
+#include "sim_board.h"
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH) PortStart();
+    if (reason == DLL_PROCESS_ATTACH) SimBoardStart();
     return TRUE;
 }

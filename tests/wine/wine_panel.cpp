@@ -95,19 +95,21 @@ Panel Launch(const std::wstring& dllFolder, const std::wstring& arguments, const
     SetEnvironmentVariableA("KALDERON_PORT_TRACE", path);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    std::wstring command = L"\"" + g_exe + L"\" " + arguments;
     // The DLL is found in the current folder, as the operator's copy would be
-    // found beside the program. Wine now and then refuses a start just after
-    // another program ended (ERROR_INTERNAL_ERROR); a second try starts it.
+    // found beside the program.
+    if (!StartProgram(L"\"" + g_exe + L"\" " + arguments, dllFolder.c_str(), startup, &p.process))
+        ADD_FAILURE() << "cannot start the panel: " << GetLastError();
+    return p;
+}
+
+// Wine now and then refuses a start just after another program ended
+// (ERROR_INTERNAL_ERROR); a second try starts it.
+bool StartProgram(std::wstring command, const wchar_t* folder, STARTUPINFOW& startup, PROCESS_INFORMATION* process) {
+    const BOOL inherit = (startup.dwFlags & STARTF_USESTDHANDLES) != 0;
     for (int attempt = 1;; ++attempt) {
-        if (CreateProcessW(g_exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, dllFolder.c_str(),
-                           &startup, &p.process))
-            return p;
-        const DWORD error = GetLastError();
-        if (error != ERROR_INTERNAL_ERROR || attempt == 3) {
-            ADD_FAILURE() << "cannot start the panel: " << error;
-            return p;
-        }
+        if (CreateProcessW(nullptr, &command[0], nullptr, nullptr, inherit, 0, nullptr, folder, &startup, process))
+            return true;
+        if (GetLastError() != ERROR_INTERNAL_ERROR || attempt == 3) return false;
     }
 }
 
@@ -221,13 +223,13 @@ std::string Utf8(const std::wstring& text) {
 
 // A refusal before the panel: an error box (not the panel) saying all of
 // `says`; OK ends the program with code 1, and no port was touched.
-void ExpectRefusal(Panel& p, const std::vector<std::wstring>& says) {
+void ExpectRefusal(Panel& p, const std::vector<std::wstring>& says, int status) {
     HWND box = WaitForDialog(p.process.dwProcessId, nullptr, 0);
     ASSERT_NE(box, nullptr);
     EXPECT_NE(TextOf(box), PANEL_CAPTION);
     for (const std::wstring& said : says)
         EXPECT_NE(BoxText(box).find(said), std::wstring::npos) << "a text the box lacks: " << Utf8(said);
     PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    EXPECT_EQ(WaitForExit(p), 1);
+    EXPECT_EQ(WaitForExit(p), status);
     EXPECT_TRUE(Trace(p).empty()) << "a port was touched before the refusal";
 }

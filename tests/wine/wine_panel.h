@@ -44,6 +44,10 @@ bool WaitUntil(const std::function<bool()>& done);
 HWND FindDialog(DWORD pid, HWND exclude, DWORD threadId, bool visibleOnly);
 HWND WaitForDialog(DWORD pid, HWND exclude, DWORD threadId);
 
+// CreateProcessW, tried again where Wine refuses a start for no reason of
+// the program's; handles are inherited where startup gives them.
+bool StartProgram(std::wstring command, const wchar_t* folder, STARTUPINFOW& startup, PROCESS_INFORMATION* process);
+
 // The program on this DLL folder, tracing to a file of its own unless told
 // which; Open also waits for the panel.
 Panel Launch(const std::wstring& dllFolder, const std::wstring& arguments = L"", const std::string& trace = "");
@@ -65,5 +69,6 @@ std::vector<std::string> Trace(const Panel& p);
 int WaitForExit(Panel& p);
 
 // A refusal before the panel: an error box (not the panel) saying all of
-// `says`; OK ends the program with code 1, and no port was touched.
-void ExpectRefusal(Panel& p, const std::vector<std::wstring>& says);
+// `says`; OK ends the program with code 1 (the board cannot be reached) or
+// 2 (a usage error), and no port was touched.
+void ExpectRefusal(Panel& p, const std::vector<std::wstring>& says, int status = 1);

@@ -1,6 +1,8 @@
 #!/bin/sh
 # The operator's zip holds exactly the files named, no more, no fewer, and
-# ships its programs and DLLs stripped.
+# ships its programs and DLLs stripped and small: at most 40 KiB each, with
+# none of MinGW's own printf family, whose floating-point conversion leaves
+# its "Infinity" and "NaN" behind.
 # Usage: zip_contents.sh OBJDUMP ZIP FILE...
 set -eu
 objdump=$1 zip=$2
@@ -28,5 +30,10 @@ for file in $(cd "$unpacked" && find . -iname '*.exe' -o -iname '*.dll' | sort);
     echo "FAIL: $file carries debug sections"
     exit 1
   fi
+  if LC_ALL=C grep -qa -e Infinity -e NaN "$unpacked/$file"; then
+    echo "FAIL: $file links MinGW's printf family"
+    exit 1
+  fi
+  [ "$size" -le 40960 ] || { echo "FAIL: $file is over 40 KiB"; exit 1; }
 done
 echo PASS

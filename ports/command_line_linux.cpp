@@ -1,0 +1,25 @@
+// Linux: the arguments the entry kept; answers on standard output, errors
+// on standard error.
+#include <cstdio>
+#include <cstdlib>
+
+#include "command_line.h"
+
+static int g_count;
+static const char* const* g_args;
+
+void KeepProgramArguments(int count, const char* const* args) {
+    g_count = count;
+    g_args = args;
+}
+
+int ProgramArguments(const char** args) {
+    const int count = g_count < PORT_ARGS_MAX ? g_count : PORT_ARGS_MAX;
+    for (int i = 0; i < count; ++i) args[i] = g_args[i];
+    return count;
+}
+
+void AnswerAndEnd(const char* text, int status) {
+    fputs(text, status == 0 ? stdout : stderr);
+    exit(status);
+}

@@ -1,0 +1,66 @@
+#include "text.h"
+
+#include <cstring>
+#include <cwchar>
+
+static constexpr uint32_t PLANE_END = 0x10000;  // the first character beyond 16 bits
+
+void WidenUtf8(const char* bytes, wchar_t* out, size_t size) {
+    size_t used = 0;
+    for (const unsigned char* in = reinterpret_cast<const unsigned char*>(bytes); *in != 0 && used + 1 < size;) {
+        const int more = *in >= 0xF0 ? 3 : *in >= 0xE0 ? 2 : *in >= 0xC0 ? 1 : 0;
+        uint32_t code = more == 0 ? *in : *in & (0x3F >> more);
+        int i = 1;
+        for (; i <= more && (in[i] & 0xC0) == 0x80; ++i) code = code << 6 | (in[i] & 0x3F);
+        const bool whole = *in < 0x80 || (*in >= 0xC0 && i > more);
+        in += whole ? more + 1 : 1;
+        if (!whole) {
+            out[used++] = L'?';
+        } else if (sizeof(wchar_t) == 2 && code >= PLANE_END) {
+            if (used + 2 >= size) break;  // a pair is never cut in half
+            code -= PLANE_END;
+            out[used++] = wchar_t(0xD800 + (code >> 10));
+            out[used++] = wchar_t(0xDC00 + (code & 0x3FF));
+        } else {
+            out[used++] = wchar_t(code);
+        }
+    }
+    if (size > 0) out[used] = L'\0';
+}
+
+void Append(char* to, size_t size, const char* text) {
+    size_t used = strlen(to);
+    for (; *text != '\0' && used + 1 < size; ++text) to[used++] = *text;
+    to[used] = '\0';
+}
+
+void Append(wchar_t* to, size_t size, const wchar_t* text) {
+    size_t used = wcslen(to);
+    for (; *text != L'\0' && used + 1 < size; ++text) to[used++] = *text;
+    to[used] = L'\0';
+}
+
+void Append(wchar_t* to, size_t size, const char* utf8) {
+    const size_t used = wcslen(to);
+    WidenUtf8(utf8, to + used, size - used);
+}
+
+void AppendHex(char* to, size_t size, uint32_t n, int digits) {
+    char hex[9] = {};
+    int at = 8;
+    do {
+        hex[--at] = "0123456789ABCDEF"[n & 0xF];
+        n >>= 4;
+    } while ((n != 0 || 8 - at < digits) && at > 0);
+    Append(to, size, hex + at);
+}
+
+void AppendDecimal(char* to, size_t size, uint64_t n) {
+    char digits[21] = {};
+    int at = 20;
+    do {
+        digits[--at] = char('0' + n % 10);
+        n /= 10;
+    } while (n != 0);
+    Append(to, size, digits + at);
+}
