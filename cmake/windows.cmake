@@ -7,7 +7,12 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 set(WINDOWS_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.0.0)
 string(REPLACE "." "," WINDOWS_VERSION_COMMAS ${WINDOWS_VERSION})
 set(MANIFEST_FILE ${CMAKE_BINARY_DIR}/kalderon-test.manifest)
-configure_file(resources/kalderon-test.manifest.in ${MANIFEST_FILE} @ONLY)
+# Its comments are for the reader of the source, not shipped in every program.
+file(READ resources/kalderon-test.manifest.in manifest)
+string(REGEX REPLACE "[ \n]*<!--[^>]*-->" "" manifest "${manifest}")
+string(CONFIGURE "${manifest}" manifest @ONLY)
+file(CONFIGURE OUTPUT ${MANIFEST_FILE} CONTENT "${manifest}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS resources/kalderon-test.manifest.in)
 configure_file(resources/version.rc.in ${CMAKE_BINARY_DIR}/version.rc @ONLY)
 set_source_files_properties(${CMAKE_BINARY_DIR}/version.rc PROPERTIES OBJECT_DEPENDS ${MANIFEST_FILE})
 
@@ -16,12 +21,12 @@ add_executable(kalderon-test WIN32
   resources/panel.rc
   ${CMAKE_BINARY_DIR}/version.rc)
 target_include_directories(kalderon-test PRIVATE panel)
-target_link_libraries(kalderon-test PRIVATE link port_inpout32 port_trouble_box)
+target_link_libraries(kalderon-test PRIVATE link board_script port_inpout32 port_trouble_box)
 # Across the link and the port library, so that the move of each access to
 # the chosen port is an add in the caller, not a call of its own; and across
 # the port choice, so that the other platform's texts stay out. The port
 # choice's objects carry plain code too, for the simulated board's DLL.
-set_property(TARGET kalderon-test link port_inpout32 port_choice PROPERTY INTERPROCEDURAL_OPTIMIZATION ON)
+set_property(TARGET kalderon-test link board_script port_inpout32 port_choice PROPERTY INTERPROCEDURAL_OPTIMIZATION ON)
 target_compile_options(port_choice PRIVATE -ffat-lto-objects)
 # Runtime linked in: the program imports only system DLLs and the port library.
 target_link_options(kalderon-test PRIVATE -municode -static -static-libgcc -static-libstdc++)
@@ -29,9 +34,15 @@ set_source_files_properties(resources/panel.rc PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/panel.ico;${CMAKE_SOURCE_DIR}/panel/panel_ids.h")
 set_property(SOURCE resources/panel.rc APPEND PROPERTY INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/panel)
 
+# The console's way in: cmd runs kalderon-test.com before kalderon-test.exe,
+# and waits for it, with the program's output and exit status.
+add_executable(kalderon-test-com script/kalderon_test_com.cpp)
+set_target_properties(kalderon-test-com PROPERTIES OUTPUT_NAME kalderon-test SUFFIX .com)
+target_link_options(kalderon-test-com PRIVATE -municode -static -static-libgcc -static-libstdc++)
+
 # --- The operator's zip: the program, the simulated board in sim\, a README
 # saying which zip is for whom
-install(TARGETS kalderon-test RUNTIME DESTINATION .)
+install(TARGETS kalderon-test kalderon-test-com RUNTIME DESTINATION .)
 install(TARGETS port_sim RUNTIME DESTINATION sim)
 set(operator_readme ${CMAKE_BINARY_DIR}/README.txt)
 add_custom_command(OUTPUT ${operator_readme}

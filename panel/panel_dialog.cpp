@@ -1,8 +1,7 @@
 #include "panel_dialog.h"
 
-#include <charconv>
-
 #include "board_ops.h"
+#include "board_script.h"
 #include "panel_ids.h"
 #include "port_io.h"
 
@@ -32,11 +31,14 @@ void ShowReadByte(HWND window, uint8_t value) {
 }
 
 DecimalText FormatDecimal(uint32_t n) {
-    char digits[16];
-    const char* end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+    wchar_t digits[16];
+    wchar_t* first = digits + 16;
+    do {
+        *--first = static_cast<wchar_t>(L'0' + n % 10);
+        n /= 10;
+    } while (n != 0);
     DecimalText out = {};
-    wchar_t* to = out.text;
-    for (const char* from = digits; from != end; ++from) *to++ = static_cast<wchar_t>(*from);
+    for (wchar_t* to = out.text; first != digits + 16;) *to++ = *first++;
     return out;
 }
 
@@ -44,7 +46,10 @@ DecimalText FormatDecimal(uint32_t n) {
 // OK, owned by the panel, which stays disabled until it is dismissed.
 static void ShowBox(const wchar_t* text) { MessageBoxW(PanelSession.window, text, nullptr, MB_OK); }
 
-void StepNotifier(const wchar_t* text) { ShowBox(text); }
+// A board script pauses on its terminal; the panel in a box.
+void StepNotifier(const wchar_t* text) {
+    if (!ScriptStepPause(text)) ShowBox(text);
+}
 
 static void SelectAll(HWND window) {
     const UINT state = IsDlgButtonChecked(window, IDC_CHECKBOX1052);
@@ -118,9 +123,14 @@ INT_PTR CALLBACK PanelDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // A board script (--run) is read and checked whole before the port is
+    // taken: a wrong word never reaches it.
+    const bool scripted = LoadBoardScript();
     // The port library takes hold of its port first, or ends the program
     // with its reason: nothing may run on a port that is not there.
     PortStart();
+    // The script runs in place of the panel, with no window.
+    if (scripted) RunLoadedScript();
     PanelSession.instance = GetModuleHandleW(nullptr);
     DialogBoxParamW(PanelSession.instance, MAKEINTRESOURCEW(IDD_PANEL), nullptr, PanelDialogProc, 0);
     ExitProcess(0);

@@ -26,7 +26,7 @@ extern const ProgramWords LINUX_SIM_PROGRAM;
 extern const ProgramWords WINDOWS_PROGRAM;  // UTF-8, Russian
 
 enum class ProgramAsked {
-    Panel,    // open the panel, on the port asked for
+    Panel,    // open the panel, on the port asked for (or run a script, --run)
     Help,     // --help, -h, /?
     Version,  // --version
     Wrong,    // a usage error
@@ -37,16 +37,17 @@ enum class UsageError {
     None,
     UnknownOption,
     StrayWord,
-    NoPortValue,
-    PortTwice,
+    NoValue,       // --port or --run last, or with an empty value
+    GivenTwice,
     NoPortNeeded,  // the simulated board
 };
 
 struct CommandLine {
     ProgramAsked asked;
-    PortArgument port;  // Default when --port was not given
+    PortArgument port;   // Default when --port was not given
     UsageError error;
-    const char* word;   // the word at fault
+    const char* word;    // the word at fault
+    const char* script;  // --run's file ("-": standard input), or null for the panel
 };
 
 constexpr int EXIT_USAGE = 2;
@@ -67,6 +68,11 @@ Answer CommandLineAnswer(const CommandLine& line, const ProgramWords& program);
 // returns the port asked for.
 PortArgument StartCommandLine(int count, const char* const* args, const ProgramWords& program);
 
+// The board script --run names, for the entry to read before the port is
+// taken; null for the panel, and where the command line is wrong (the port
+// library's start answers that).
+const char* ScriptAsked();
+
 // Each platform's: its program's arguments after its name, as UTF-8 (at
 // most PORT_ARGS_MAX; args point into storage of its own); and how it says
 // an answer, then ends with status.
@@ -74,4 +80,7 @@ int ProgramArguments(const char** args);
 // Linux: the entry keeps its arguments here, as Windows' C runtime keeps
 // them for the program; an entry called by a test keeps none.
 void KeepProgramArguments(int count, const char* const* args);
+// A line of text (UTF-8) to standard output, or to standard error: on
+// Windows, where the program has none, to the console it was started from.
+void SayToConsole(const char* text, bool error);
 [[noreturn]] void AnswerAndEnd(const char* text, int status);

@@ -19,7 +19,12 @@ int ProgramArguments(const char** args) {
     return count;
 }
 
+void SayToConsole(const char* text, bool error) {
+    fputs(text, error ? stderr : stdout);
+    fflush(stdout);
+}
+
 void AnswerAndEnd(const char* text, int status) {
-    fputs(text, status == 0 ? stdout : stderr);
+    SayToConsole(text, status != 0);
     exit(status);
 }

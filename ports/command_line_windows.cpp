@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <cstring>
+#include <cwchar>
 
 #include "command_line.h"
 
@@ -20,32 +22,45 @@ int ProgramArguments(const char** args) {
 }
 
 // Standard output or error where the starter gave one (a pipe, a file, a
-// console), else the console of the process that started this one.
-static void ToConsole(const wchar_t* text, const char* utf8, int status) {
-    HANDLE out = GetStdHandle(status == 0 ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
-    bool attached = false;
-    if (out == nullptr || out == INVALID_HANDLE_VALUE) {
-        if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
-        attached = true;
-        out = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (out == INVALID_HANDLE_VALUE) return;
+// console), else the console of the process that started this one, if any.
+static HANDLE Console(bool error) {
+    const HANDLE given = GetStdHandle(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    if (given != nullptr && given != INVALID_HANDLE_VALUE) return given;
+    static HANDLE console = INVALID_HANDLE_VALUE;
+    static bool asked = false;
+    if (!asked) {
+        asked = true;
+        if (AttachConsole(ATTACH_PARENT_PROCESS) || GetLastError() == ERROR_ACCESS_DENIED)  // attached already
+            console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr);
     }
-    DWORD mode = 0, written = 0;
-    // A console shows wide text as it is; a pipe or a file gets UTF-8.
-    if (GetConsoleMode(out, &mode))
-        WriteConsoleW(out, text, DWORD(lstrlenW(text)), &written, nullptr);
-    else
-        WriteFile(out, utf8, DWORD(lstrlenA(utf8)), &written, nullptr);
-    if (attached) FreeConsole();
+    return console;
 }
 
-void AnswerAndEnd(const char* text, int status) {
-    static wchar_t wide[4096];
-    if (MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, sizeof wide / sizeof wide[0]) == 0) wide[0] = L'\0';
-    ToConsole(wide, text, status);
-    if (status == 0)
-        MessageBoxW(nullptr, wide, L"kalderon-test", MB_OK | MB_ICONINFORMATION);
+// A console shows wide text as it is; a pipe or a file gets UTF-8.
+static void Write(HANDLE out, const char* utf8, const wchar_t* wide) {
+    DWORD mode = 0, written = 0;
+    if (out == INVALID_HANDLE_VALUE) return;
+    if (GetConsoleMode(out, &mode))
+        WriteConsoleW(out, wide, DWORD(wcslen(wide)), &written, nullptr);
     else
-        MessageBoxW(nullptr, wide, nullptr, MB_OK | MB_ICONERROR);
+        WriteFile(out, utf8, DWORD(strlen(utf8)), &written, nullptr);
+}
+
+static wchar_t g_wide[4096];
+
+static const wchar_t* Widened(const char* text) {
+    if (MultiByteToWideChar(CP_UTF8, 0, text, -1, g_wide, sizeof g_wide / sizeof g_wide[0]) == 0) g_wide[0] = L'\0';
+    return g_wide;
+}
+
+void SayToConsole(const char* text, bool error) { Write(Console(error), text, Widened(text)); }
+
+void AnswerAndEnd(const char* text, int status) {
+    SayToConsole(text, status != 0);
+    if (status == 0)
+        MessageBoxW(nullptr, g_wide, L"kalderon-test", MB_OK | MB_ICONINFORMATION);
+    else
+        MessageBoxW(nullptr, g_wide, nullptr, MB_OK | MB_ICONERROR);
     ExitProcess(UINT(status));
 }

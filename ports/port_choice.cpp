@@ -1,6 +1,5 @@
 #include "port_choice.h"
 
-#include <cstdlib>
 #include <cstring>
 
 #include "text.h"
@@ -83,7 +82,9 @@ uint32_t LptNumberOf(const char* name) {
 static uint32_t NumberOf(const char* name) {
     const char* digits = name + strlen(name);
     while (digits > name && digits[-1] >= '0' && digits[-1] <= '9') --digits;
-    return uint32_t(strtoul(digits, nullptr, 10));
+    uint32_t number = 0;
+    for (; *digits != '\0'; ++digits) number = number * 10 + uint32_t(*digits - '0');
+    return number;
 }
 
 int AddFoundPort(FoundPort* ports, int count, const char* name, uint32_t base) {

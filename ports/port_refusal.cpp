@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "command_line.h"
 #include "port_trouble.h"
 #include "text.h"
 
@@ -91,11 +92,15 @@ static void SayFound(PortMessage& message, const FoundPort* found, int count, co
     if (advice != nullptr) Said(message, *advice);
 }
 
+static bool g_box = true;
+
+void RefuseWithoutBox() { g_box = false; }
+
 void RefusePort(const PortMessage& said) {
-    fputs("kalderon-test: ", stderr);
-    fputs(said.english, stderr);
-    fputs("\n", stderr);
-    ShowPortTrouble(said.russian);
+    char line[TEXT_MAX + 32] = "";
+    Add(line, "kalderon-test: ", said.english, "\n");
+    SayToConsole(line, true);
+    if (g_box) ShowPortTrouble(said.russian);
     exit(1);
 }
 

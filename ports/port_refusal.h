@@ -40,6 +40,8 @@ extern const PortText LINUX_USB_ADAPTER;
 // The one way to refuse: the English on standard error after the
 // program's name, the Russian in the box, exit status 1.
 [[noreturn]] void RefusePort(const PortMessage& said);
+// From now on the English alone: a board script opens no window.
+void RefuseWithoutBox();
 
 // ChoosePort chose nothing: the operator named no port this platform can
 // open, or named none and there is none. Lists the ports found, then advice

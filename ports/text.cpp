@@ -45,6 +45,22 @@ void Append(wchar_t* to, size_t size, const char* utf8) {
     WidenUtf8(utf8, to + used, size - used);
 }
 
+// A surrogate pair, where wchar_t is 16 bits, is one character.
+void Append(char* to, size_t size, const wchar_t* text) {
+    for (; *text != L'\0'; ++text) {
+        uint32_t u = uint32_t(*text);
+        if (u >= 0xD800 && u < 0xDC00 && text[1] >= 0xDC00 && text[1] < 0xE000)
+            u = PLANE_END + ((u - 0xD800) << 10) + (uint32_t(*++text) - 0xDC00);
+        const int more = u < 0x80 ? 0 : u < 0x800 ? 1 : u < PLANE_END ? 2 : 3;
+        char bytes[5] = {};
+        bytes[0] = more == 0 ? char(u) : char(((0xFF00 >> (more + 1)) & 0xFF) | (u >> (6 * more)));
+        for (int i = 1; i <= more; ++i) bytes[i] = char(0x80 | ((u >> (6 * (more - i))) & 0x3F));
+        const size_t used = strlen(to);
+        if (used + size_t(more) + 1 >= size) break;  // a character is never cut in half
+        Append(to, size, bytes);
+    }
+}
+
 void AppendHex(char* to, size_t size, uint32_t n, int digits) {
     char hex[9] = {};
     int at = 8;
@@ -55,12 +71,25 @@ void AppendHex(char* to, size_t size, uint32_t n, int digits) {
     Append(to, size, hex + at);
 }
 
+// Divided by ten in 16-bit pieces: a 32-bit program then needs no 64-bit
+// division from the compiler's library.
+static uint32_t DivideByTen(uint64_t* n) {
+    uint64_t quotient = 0;
+    uint32_t rest = 0;
+    for (int shift = 48; shift >= 0; shift -= 16) {
+        const uint32_t piece = rest << 16 | uint32_t(*n >> shift & 0xFFFF);
+        quotient |= uint64_t(piece / 10) << shift;
+        rest = piece % 10;
+    }
+    *n = quotient;
+    return rest;
+}
+
 void AppendDecimal(char* to, size_t size, uint64_t n) {
     char digits[21] = {};
     int at = 20;
     do {
-        digits[--at] = char('0' + n % 10);
-        n /= 10;
+        digits[--at] = char('0' + DivideByTen(&n));
     } while (n != 0);
     Append(to, size, digits + at);
 }

@@ -15,6 +15,7 @@ void WidenUtf8(const char* bytes, wchar_t* out, size_t size);
 void Append(char* to, size_t size, const char* text);
 void Append(wchar_t* to, size_t size, const wchar_t* text);
 void Append(wchar_t* to, size_t size, const char* utf8);  // widened
+void Append(char* to, size_t size, const wchar_t* text);  // as UTF-8
 // n in upper-case hex, with at least digits digits.
 void AppendHex(char* to, size_t size, uint32_t n, int digits);
 void AppendDecimal(char* to, size_t size, uint64_t n);

@@ -82,9 +82,9 @@ TEST(CommandLine, HelpVersionOrTheFirstWrongWord) {
         {{"--verbose", "--help"}, LINUX_PROGRAM, ProgramAsked::Wrong, UsageError::UnknownOption, "--verbose"},
         {{"--portal"}, LINUX_PROGRAM, ProgramAsked::Wrong, UsageError::UnknownOption, "--portal"},
         {{"--port", "0x378", "junk"}, LINUX_PROGRAM, ProgramAsked::Wrong, UsageError::StrayWord, "junk"},
-        {{"--port"}, LINUX_PROGRAM, ProgramAsked::Wrong, UsageError::NoPortValue, "--port"},
-        {{"--port="}, WINDOWS_PROGRAM, ProgramAsked::Wrong, UsageError::NoPortValue, "--port"},
-        {{"--port", "LPT1", "--port=LPT2"}, WINDOWS_PROGRAM, ProgramAsked::Wrong, UsageError::PortTwice, "--port"},
+        {{"--port"}, LINUX_PROGRAM, ProgramAsked::Wrong, UsageError::NoValue, "--port"},
+        {{"--port="}, WINDOWS_PROGRAM, ProgramAsked::Wrong, UsageError::NoValue, "--port"},
+        {{"--port", "LPT1", "--port=LPT2"}, WINDOWS_PROGRAM, ProgramAsked::Wrong, UsageError::GivenTwice, "--port"},
         {{"--port"}, LINUX_SIM_PROGRAM, ProgramAsked::Wrong, UsageError::NoPortNeeded, "--port"},
     };
     for (const CommandLineCase& c : cases) {

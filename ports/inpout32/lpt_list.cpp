@@ -3,14 +3,15 @@
 #include <windows.h>
 // SetupAPI's headers need windows.h first.
 #include <cfgmgr32.h>
-#include <initguid.h>
-#include <devguid.h>
 #include <setupapi.h>
 
 #include "alloc_config.h"
 #include "text.h"
 
 static const wchar_t ENUM_KEY[] = L"SYSTEM\\CurrentControlSet\\Enum\\";
+// The Ports setup class (devguid.h's GUID_DEVCLASS_PORTS), written here:
+// that header defines every class's GUID in the program.
+static const GUID PORTS_CLASS = {0x4d36e978, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
 // Large enough for any parallel port's ranges, interrupt and DMA channel.
 static constexpr DWORD RESOURCE_LIST_MAX = 4096;
 
@@ -46,7 +47,7 @@ static bool PortNameOf(HDEVINFO set, SP_DEVINFO_DATA* device, char (&name)[PORT_
 }
 
 int ListParallelPorts(FoundPort* ports) {
-    const HDEVINFO set = SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr, DIGCF_PRESENT);
+    const HDEVINFO set = SetupDiGetClassDevsW(&PORTS_CLASS, nullptr, nullptr, DIGCF_PRESENT);
     if (set == INVALID_HANDLE_VALUE) return 0;
     int count = 0;
     SP_DEVINFO_DATA device = {};

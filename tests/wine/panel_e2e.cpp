@@ -210,6 +210,46 @@ TEST(SimulatedBoardTrace, AWaveformOfAWriteAndARead) {
     EXPECT_NE(GetFileAttributesA(path), INVALID_FILE_ATTRIBUTES);
 }
 
+// --- Board scripts -------------------------------------------------------------
+
+// From a console, kalderon-test.com runs the program beside it on the script
+// and hands back what it printed and its exit status, as cmd shows them: a
+// read that finds another byte prints it and ends with status 1.
+TEST(BoardScript, ItsOutputAndStatusReachTheConsole) {
+    const std::wstring script = g_outFolder + L"\\check.txt";
+    const char text[] = "reset\r\nwrite control 0x00  # the chip at address 0\r\nread = 0x01\r\n";
+    HANDLE file = CreateFileW(script.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, text, sizeof text - 1, &written, nullptr);
+    CloseHandle(file);
+    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    ASSERT_TRUE(CreatePipe(&readEnd, &writeEnd, &inherited, 0));
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = startup.hStdError = writeEnd;
+    SetEnvironmentVariableA("KALDERON_PORT_TRACE", nullptr);
+    const std::wstring com = g_exe.substr(0, g_exe.size() - 4) + L".com";
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(StartProgram(L"\"" + com + L"\" --run \"" + script + L"\"", g_simFolder.c_str(), startup, &process));
+    CloseHandle(writeEnd);
+    std::string output;
+    char buffer[256];
+    for (DWORD got = 0; ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0;) output.append(buffer, got);
+    CloseHandle(readEnd);
+    ASSERT_EQ(WaitForSingleObject(process.hProcess, SAFETY_NET_MS), WAIT_OBJECT_0);
+    DWORD status = 0;
+    GetExitCodeProcess(process.hProcess, &status);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    EXPECT_EQ(status, 1u);
+    EXPECT_NE(output.find("read 0x00\n"), std::string::npos) << output;
+    EXPECT_NE(output.find("check.txt:3: expected 0x01, read 0x00"), std::string::npos) << output;
+}
+
 }  // namespace
 
 

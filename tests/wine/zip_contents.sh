@@ -23,7 +23,7 @@ sys.exit(0 if t.startswith(b"\xef\xbb\xbf") and t.count(b"\n") == t.count(b"\r\n
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' "$zip" "$unpacked"
-for file in $(cd "$unpacked" && find . -iname '*.exe' -o -iname '*.dll' | sort); do
+for file in $(cd "$unpacked" && find . -iname '*.exe' -o -iname '*.com' -o -iname '*.dll' | sort); do
   size=$(wc -c <"$unpacked/$file")
   echo "$file: $size bytes"
   if "$objdump" -h "$unpacked/$file" | grep -q ' \.debug_'; then

@@ -1,0 +1,313 @@
+#include "board_script.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "board_ops.h"
+#include "command_line.h"
+#include "text.h"
+
+static constexpr size_t WORD_MAX = 64;
+static constexpr int WORDS_MAX = 4;  // the most a line takes: read = BYTE
+
+struct RegisterName {
+    const char* name;
+    RegisterCode code;
+};
+static const RegisterName REGISTERS[] = {
+    {"data", REG_DATA}, {"control", REG_CONTROL}, {"low", REG_ADDR_LOW}, {"high", REG_ADDR_HIGH}};
+
+// --- Reading ------------------------------------------------------------------
+
+// A line's words, lower-cased, '=' a word of its own, a comment dropped.
+struct Words {
+    int count;
+    char word[WORDS_MAX + 1][WORD_MAX];
+};
+
+static bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+static Words Split(const char* line, const char* end) {
+    Words words = {};
+    for (const char* p = line; p < end && *p != '#';) {
+        if (IsBlank(*p)) {
+            ++p;
+            continue;
+        }
+        if (words.count > WORDS_MAX) break;  // one too many is enough to refuse the line
+        char* to = words.word[words.count++];
+        size_t length = 0;
+        const bool equals = *p == '=';
+        do {
+            const char c = *p++;
+            if (length + 1 < WORD_MAX) to[length++] = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+        } while (!equals && p < end && !IsBlank(*p) && *p != '#' && *p != '=');
+        to[length] = '\0';
+    }
+    return words;
+}
+
+// 90, 0x5A or 0b01011010, no more than max.
+static bool ReadNumber(const char* word, uint32_t max, uint32_t* value) {
+    unsigned base = 10;
+    if (word[0] == '0' && word[1] == 'x') base = 16, word += 2;
+    else if (word[0] == '0' && word[1] == 'b') base = 2, word += 2;
+    if (*word == '\0') return false;
+    uint32_t v = 0;
+    for (; *word != '\0'; ++word) {
+        const char c = *word;
+        const unsigned digit = c >= '0' && c <= '9' ? unsigned(c - '0') : c >= 'a' && c <= 'f' ? unsigned(c - 'a' + 10) : 99;
+        if (digit >= base || v > (max - digit) / base) return false;
+        v = v * base + digit;
+    }
+    *value = v;
+    return true;
+}
+
+struct Reader {
+    const char* name;
+    uint32_t line;
+    char* error;
+};
+
+static bool Fail(const Reader& r, const char* what, const char* word = "", const char* after = "") {
+    char number[16] = "";
+    AppendDecimal(number, sizeof number, r.line);
+    r.error[0] = '\0';
+    Append(r.error, SCRIPT_ERROR_MAX, r.name);
+    Append(r.error, SCRIPT_ERROR_MAX, ":");
+    Append(r.error, SCRIPT_ERROR_MAX, number);
+    Append(r.error, SCRIPT_ERROR_MAX, ": ");
+    Append(r.error, SCRIPT_ERROR_MAX, what);
+    Append(r.error, SCRIPT_ERROR_MAX, word);
+    Append(r.error, SCRIPT_ERROR_MAX, after);
+    return false;
+}
+
+static constexpr uint32_t COUNT_MAX = 0xFFFFFFFF;
+
+static bool ReadByte(const Reader& r, const char* word, uint8_t* byte) {
+    uint32_t value = 0;
+    if (!ReadNumber(word, 0xFF, &value))
+        return Fail(r, "\"", word, "\" is not a byte (0 to 255, 0x00 to 0xFF, or 0b and eight bits)");
+    *byte = uint8_t(value);
+    return true;
+}
+
+static bool ReadCount(const Reader& r, const char* word, uint32_t least, uint32_t* count) {
+    if (!ReadNumber(word, COUNT_MAX, count) || *count < least)
+        return Fail(r, "\"", word, least == 0 ? "\" is not a number of milliseconds" : "\" is not a count (1 or more)");
+    return true;
+}
+
+// One line into one step; false with the error.
+static bool ReadStep(const Reader& r, const Words& w, bool haveTerminal, ScriptStep* step) {
+    const char* op = w.word[0];
+    int takes = 1;  // words the operation takes
+    *step = {};
+    step->line = r.line;
+    if (strcmp(op, "write") == 0) {
+        step->op = ScriptOp::Write;
+        takes = 3;
+        if (w.count < 3) return Fail(r, "write needs a register and a byte: write data 0x5A");
+        const RegisterName* found = nullptr;
+        for (const RegisterName& reg : REGISTERS)
+            if (strcmp(w.word[1], reg.name) == 0) found = &reg;
+        if (found == nullptr) return Fail(r, "\"", w.word[1], "\" is not a register (data, control, low or high)");
+        step->code = found->code;
+        if (!ReadByte(r, w.word[2], &step->byte)) return false;
+    } else if (strcmp(op, "read") == 0) {
+        step->op = ScriptOp::Read;
+        if (w.count > 1) {
+            if (strcmp(w.word[1], "=") != 0) return Fail(r, "unexpected word \"", w.word[1], "\": read = BYTE");
+            if (w.count < 3) return Fail(r, "read = needs a byte");
+            if (!ReadByte(r, w.word[2], &step->byte)) return false;
+            step->compare = true;
+            takes = 3;
+        }
+    } else if (strcmp(op, "reset") == 0) {
+        step->op = ScriptOp::Reset;
+    } else if (strcmp(op, "timer") == 0) {
+        step->op = ScriptOp::Timer;
+    } else if (strcmp(op, "step") == 0 || strcmp(op, "repeat") == 0 || strcmp(op, "wait") == 0) {
+        step->op = op[0] == 's' ? ScriptOp::Step : op[0] == 'r' ? ScriptOp::Repeat : ScriptOp::Wait;
+        step->count = 1;
+        takes = step->op == ScriptOp::Step ? (w.count > 1 ? 2 : 1) : 2;
+        if (w.count < takes) return Fail(r, op, step->op == ScriptOp::Wait ? " needs milliseconds" : " needs a count");
+        if (takes == 2 && !ReadCount(r, w.word[1], step->op == ScriptOp::Wait ? 0 : 1, &step->count)) return false;
+    } else if (strcmp(op, "steps") == 0) {
+        step->op = ScriptOp::Steps;
+        takes = 2;
+        const bool on = w.count > 1 && strcmp(w.word[1], "on") == 0;
+        if (!on && (w.count < 2 || strcmp(w.word[1], "off") != 0)) return Fail(r, "steps needs on or off");
+        if (on && !haveTerminal) return Fail(r, "steps on needs a terminal to wait for Enter on");
+        step->count = on ? 1 : 0;
+    } else if (strcmp(op, "end") == 0) {
+        step->op = ScriptOp::End;
+    } else {
+        return Fail(r, "unknown operation \"", op, "\"");
+    }
+    if (w.count > takes) return Fail(r, "unexpected word \"", w.word[takes], "\"");
+    return true;
+}
+
+bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, BoardScript* script, char* error) {
+    Reader r = {name, 0, error};
+    uint32_t open[SCRIPT_DEPTH_MAX];  // the repeats not yet ended
+    uint32_t depth = 0;
+    script->name = name;
+    script->count = 0;
+    for (const char* line = text; *line != '\0';) {
+        const char* end = line;
+        while (*end != '\n' && *end != '\0') ++end;
+        ++r.line;
+        const Words words = Split(line, end);
+        line = *end == '\n' ? end + 1 : end;
+        if (words.count == 0) continue;
+        if (script->count == SCRIPT_STEPS_MAX) return Fail(r, "too many operations (4096 at most)");
+        ScriptStep& step = script->steps[script->count];
+        if (!ReadStep(r, words, haveTerminal, &step)) return false;
+        if (step.op == ScriptOp::Repeat) {
+            if (depth == SCRIPT_DEPTH_MAX) return Fail(r, "repeats nested too deep (16 at most)");
+            open[depth++] = script->count;
+        } else if (step.op == ScriptOp::End) {
+            if (depth == 0) return Fail(r, "end without repeat");
+            step.other = open[--depth];
+            script->steps[step.other].other = script->count;
+        }
+        ++script->count;
+    }
+    if (depth > 0) {
+        r.line = script->steps[open[depth - 1]].line;
+        return Fail(r, "repeat without end");
+    }
+    return true;
+}
+
+// --- Running --------------------------------------------------------------------
+
+static const BoardScript* g_running;
+
+static void Say(const char* what, uint32_t value, bool hex) {
+    char line[64] = "";
+    Add(line, what, hex ? " 0x" : " ");
+    if (hex)
+        AppendHex(line, sizeof line, value, 2);
+    else
+        AppendDecimal(line, sizeof line, value);
+    Add(line, "\n");
+    SayToConsole(line, false);
+}
+
+// A read that found another byte: where, what was expected, what was read.
+static void SayMismatch(const BoardScript& script, const ScriptStep& step, uint8_t read) {
+    char line[SCRIPT_ERROR_MAX] = "";
+    Add(line, script.name, ":");
+    AppendDecimal(line, sizeof line, step.line);
+    Add(line, ": expected 0x");
+    AppendHex(line, sizeof line, step.byte, 2);
+    Add(line, ", read 0x");
+    AppendHex(line, sizeof line, read, 2);
+    Add(line, "\n");
+    SayToConsole(line, true);
+}
+
+static constexpr int EXIT_MISMATCH = 1;
+static constexpr int EXIT_STOPPED = 130;  // as a shell reports a program Ctrl+C ended
+
+int RunBoardScript(const BoardScript& script) {
+    struct Loop {
+        uint32_t repeat;  // its index
+        uint32_t left;    // passes still to make after this one
+    } loops[SCRIPT_DEPTH_MAX];
+    uint32_t depth = 0;
+    g_running = &script;
+    // A stop is looked at between operations only: a write cycle is never
+    // cut in half.
+    for (uint32_t at = 0; at < script.count && !StopAsked(); ++at) {
+        const ScriptStep& step = script.steps[at];
+        switch (step.op) {
+        case ScriptOp::Write:
+            WriteRegister(step.code, step.byte);
+            break;
+        case ScriptOp::Read: {
+            const uint8_t read = ReadDataByte();
+            Say("read", read, true);
+            if (step.compare && read != step.byte) {
+                SayMismatch(script, step, read);
+                return EXIT_MISMATCH;
+            }
+            break;
+        }
+        case ScriptOp::Reset:
+            ResetBoard();
+            break;
+        case ScriptOp::Step:
+            for (uint32_t i = 0; i < step.count && !StopAsked(); ++i) StepAddress();
+            break;
+        case ScriptOp::Timer:
+            Say("timer", MeasureTimer(), false);
+            break;
+        case ScriptOp::Steps:
+            StepMode = step.count;
+            break;
+        case ScriptOp::Repeat:
+            loops[depth++] = {at, step.count - 1};
+            break;
+        case ScriptOp::End:
+            if (loops[depth - 1].left > 0) {
+                --loops[depth - 1].left;
+                at = step.other;  // the line after the repeat comes next
+            } else {
+                --depth;
+            }
+            break;
+        case ScriptOp::Wait:
+            PauseFor(step.count);
+            break;
+        }
+    }
+    if (!StopAsked()) return 0;
+    SayToConsole("stopped\n", true);
+    return EXIT_STOPPED;
+}
+
+bool ScriptStepPause(const wchar_t* text) {
+    if (g_running == nullptr) return false;
+    char line[256] = "";
+    Add(line, text, "\n");
+    SayToConsole(line, false);
+    WaitForEnter();
+    return true;
+}
+
+// --- The entry's calls ------------------------------------------------------------
+
+static BoardScript g_script;
+static char g_text[1 << 20];  // the script's text: a megabyte is far beyond any script
+
+bool LoadBoardScript() {
+    const char* path = ScriptAsked();
+    if (path == nullptr) return false;
+    const bool fromInput = strcmp(path, "-") == 0;
+    const char* name = fromInput ? "<stdin>" : path;
+    char error[SCRIPT_ERROR_MAX] = "";
+    char reason[256] = "";
+    size_t length = 0;
+    if (!ReadScriptFile(path, g_text, sizeof g_text, &length, reason, sizeof reason)) {
+        Add(error, "kalderon-test: cannot read the script ", name, ": ", reason, "\n");
+    } else if (strlen(g_text) != length) {
+        Add(error, "kalderon-test: ", name, " is not a script: it holds a zero byte\n");
+    } else if (!ReadBoardScript(g_text, name, OpenTerminal(), &g_script, error)) {
+        Add(error, "\n");
+    } else {
+        return true;
+    }
+    SayToConsole(error, true);
+    exit(EXIT_USAGE);
+}
+
+void RunLoadedScript() {
+    CatchStop();
+    exit(RunBoardScript(g_script));
+}

@@ -1,0 +1,75 @@
+// Board scripts: the panel's operations from a file or standard input, with
+// no window, for an instrument's loop or a board-by-board check. The whole
+// script is read and checked before the first port access; it then runs
+// through the same link functions the panel's buttons call, so the port
+// sees exactly what the panel would put there.
+//
+// One operation a line; '#' starts a comment; words in any case:
+//   write REGISTER BYTE   REGISTER: data, control, low or high;
+//                         BYTE: 0x5A, 0b01011010 or 90
+//   read [= BYTE]         prints "read 0x5A"; with = BYTE, another byte
+//                         ends the run with status 1 after that line
+//   reset, step [COUNT], timer (prints "timer N")
+//   steps on|off          step mode for the write cycles that follow: each
+//                         pause prints its phase and waits for Enter on the
+//                         terminal (not the script's own input)
+//   repeat COUNT ... end  the lines between, COUNT times; repeats nest
+//   wait MS               a pause between operations
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "port_io.h"
+
+enum class ScriptOp : uint8_t { Write, Read, Reset, Step, Timer, Steps, Repeat, End, Wait };
+
+struct ScriptStep {
+    ScriptOp op;
+    RegisterCode code;  // write: the register
+    uint8_t byte;       // write: the byte; read: the byte expected
+    bool compare;       // read = BYTE
+    uint32_t count;     // step and repeat: times; wait: milliseconds; steps: 1 on, 0 off
+    uint32_t line;      // where it is in the script
+    uint32_t other;     // repeat: the index of its end; end: of its repeat
+};
+
+constexpr uint32_t SCRIPT_STEPS_MAX = 4096;
+constexpr uint32_t SCRIPT_DEPTH_MAX = 16;  // repeats inside repeats
+constexpr size_t SCRIPT_ERROR_MAX = 512;
+
+struct BoardScript {
+    const char* name;  // as errors name it: the path, or "<stdin>"
+    uint32_t count;
+    ScriptStep steps[SCRIPT_STEPS_MAX];
+};
+
+// Reads a whole script's text; false with "NAME:LINE: what is wrong" in
+// error. Step mode needs a terminal to wait on (haveTerminal).
+bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, BoardScript* script, char* error);
+
+// Runs it, printing what reads and the timer give; the exit status: 0 when
+// every line ran and every comparison held, 1 when a read found another
+// byte, 130 when the operator stopped it (after the operation under way).
+int RunBoardScript(const BoardScript& script);
+
+// The entry's two calls. Before the port is taken: the script --run names,
+// read and checked whole (a script that cannot be read or is wrong ends the
+// program with status 2); false where there is none, for the panel. After:
+// runs it, and ends the program with its status.
+bool LoadBoardScript();
+[[noreturn]] void RunLoadedScript();
+
+// A step pause of a running script: prints the phase, waits for Enter;
+// false where no script runs (the panel's box pauses instead).
+bool ScriptStepPause(const wchar_t* text);
+
+// --- Each platform's (script_console_linux.cpp, script_console_windows.cpp)
+// The script's text: the file at path (UTF-8), or standard input for "-";
+// false with the system's reason (UTF-8) in reason.
+bool ReadScriptFile(const char* path, char* text, size_t size, size_t* length, char* reason, size_t reasonSize);
+bool OpenTerminal();            // the operator's terminal, for Enter; false: none
+void WaitForEnter();            // on it; at once once a stop is asked
+void CatchStop();               // Ctrl+C, or the console closed, asks a stop
+bool StopAsked();
+void PauseFor(uint32_t milliseconds);  // ends early once a stop is asked

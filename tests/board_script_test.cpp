@@ -1,0 +1,129 @@
+// Board scripts: what the reader takes and refuses, line for line; then the
+// simulated board's program running scripts, its trace against what the
+// link must put on the port (expected_traffic.h) and its exit statuses.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "board_script.h"
+#include "expected_traffic.h"
+
+namespace {
+
+BoardScript g_script;
+
+struct ReadCase {
+    const char* text;
+    const char* error;  // empty: read; the steps then as "op code byte compare count line other"
+    std::vector<std::string> steps;
+    bool terminal = true;  // one to wait for Enter on
+};
+
+std::string Shown(const ScriptStep& s) {
+    std::ostringstream out;
+    out << int(s.op) << ' ' << int(s.code) << ' ' << int(s.byte) << ' ' << s.compare << ' ' << s.count << ' '
+        << s.line << ' ' << s.other;
+    return out.str();
+}
+
+// Ops: 0 write, 1 read, 2 reset, 3 step, 4 timer, 5 steps, 6 repeat, 7 end, 8 wait.
+TEST(BoardScriptReader, EveryFormOfEachOperationAndEveryErrorWithItsLine) {
+    const ReadCase cases[] = {
+        {"write data 0x5A\nWRITE Control 0b01011010\nwrite low 90\nwrite high 255", "",
+         {"0 0 90 0 0 1 0", "0 2 90 0 0 2 0", "0 4 90 0 0 3 0", "0 6 255 0 0 4 0"}},
+        {"# a board check\n\nread\nread = 0x5a  # the pattern\nread=0", "", {"1 0 0 0 0 3 0", "1 0 90 1 0 4 0",
+                                                                          "1 0 0 1 0 5 0"}},
+        {"reset\nstep\nstep 256\ntimer\nsteps on\nsteps OFF\nwait 0\nwait 250", "",
+         {"2 0 0 0 0 1 0", "3 0 0 0 1 2 0", "3 0 0 0 256 3 0", "4 0 0 0 0 4 0", "5 0 0 0 1 5 0", "5 0 0 0 0 6 0",
+          "8 0 0 0 0 7 0", "8 0 0 0 250 8 0"}},
+        {"repeat 2\n repeat 3\n  reset\n end\nend", "",
+         {"6 0 0 0 2 1 4", "6 0 0 0 3 2 3", "2 0 0 0 0 3 0", "7 0 0 0 0 4 1", "7 0 0 0 0 5 0"}},
+        {"reset\nwrte data 1", "s:2: unknown operation \"wrte\"", {}},
+        {"write address 1", "s:1: \"address\" is not a register (data, control, low or high)", {}},
+        {"write data 256", "s:1: \"256\" is not a byte (0 to 255, 0x00 to 0xFF, or 0b and eight bits)", {}},
+        {"write data 0x1FF", "s:1: \"0x1ff\" is not a byte (0 to 255, 0x00 to 0xFF, or 0b and eight bits)", {}},
+        {"write data 0b", "s:1: \"0b\" is not a byte (0 to 255, 0x00 to 0xFF, or 0b and eight bits)", {}},
+        {"write data", "s:1: write needs a register and a byte: write data 0x5A", {}},
+        {"write data 1 2", "s:1: unexpected word \"2\"", {}},
+        {"read 5", "s:1: unexpected word \"5\": read = BYTE", {}},
+        {"read =", "s:1: read = needs a byte", {}},
+        {"step 0", "s:1: \"0\" is not a count (1 or more)", {}},
+        {"repeat\nend", "s:1: repeat needs a count", {}},
+        {"wait -1", "s:1: \"-1\" is not a number of milliseconds", {}},
+        {"steps maybe", "s:1: steps needs on or off", {}},
+        {"steps on", "s:1: steps on needs a terminal to wait for Enter on", {}, false},
+        {"reset\nend", "s:2: end without repeat", {}},
+        {"repeat 2\nrepeat 3\nend\nreset", "s:1: repeat without end", {}},
+    };
+    for (const ReadCase& c : cases) {
+        char error[SCRIPT_ERROR_MAX] = "";
+        const bool read = ReadBoardScript(c.text, "s", c.terminal, &g_script, error);
+        EXPECT_STREQ(error, c.error) << c.text;
+        if (!read) continue;
+        std::vector<std::string> steps;
+        for (uint32_t i = 0; i < g_script.count; ++i) steps.push_back(Shown(g_script.steps[i]));
+        EXPECT_EQ(steps, c.steps) << c.text;
+    }
+}
+
+// --- The program ---------------------------------------------------------------
+
+struct ScriptRun {
+    int status;
+    std::string output;
+    std::vector<std::string> trace;
+};
+
+ScriptRun RunScript(const std::string& script) {
+    const std::string folder = testing::TempDir();
+    const std::string scriptPath = folder + "script.txt", tracePath = folder + "script-trace.txt",
+                      outputPath = folder + "script-output.txt";
+    std::ofstream(scriptPath) << script;
+    remove(tracePath.c_str());
+    const std::string command = "KALDERON_PORT_TRACE=" + tracePath + " " + SIM_PROGRAM + " --run " + scriptPath +
+                                " >" + outputPath + " 2>&1 </dev/null";
+    ScriptRun run;
+    const int status = system(command.c_str());
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream output(outputPath);
+    run.output.assign(std::istreambuf_iterator<char>(output), {});
+    std::ifstream trace(tracePath);
+    for (std::string line; std::getline(trace, line);) run.trace.push_back(line);
+    return run;
+}
+
+// The panel's operations from a script: the same accesses as the panel's
+// buttons; a read that finds another byte ends with 1 after its line; a
+// script error with 2 and no access at all.
+TEST(BoardScriptRun, PutsOnThePortWhatThePanelWouldAndSaysHowItWent) {
+    PortTrace board = WriteCycles(RESET_WRITES);
+    const PortTrace check = WriteCycles({{REG_CONTROL, 0x00}, {REG_ADDR_LOW, 0x5A}});
+    board.insert(board.end(), check.begin(), check.end());
+    std::vector<std::string> expected = TraceLines(board);
+    // The chip then presents 0x5A: low nibble, then high.
+    const std::vector<std::string> read = TraceLines(ReadBackAccesses(0xA7, 0x57));
+
+    ScriptRun run = RunScript("reset\nwrite control 0x00\nwrite low 0x5A\nread = 0x5A\n");
+    expected.insert(expected.end(), read.begin(), read.end());
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.output, "read 0x5A\n");
+    EXPECT_EQ(run.trace, expected);
+
+    run = RunScript("reset\nwrite control 0x00\nwrite low 0x5A\nread = 0x5B\nreset\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.output.find("read 0x5A\n"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("script.txt:4: expected 0x5B, read 0x5A"), std::string::npos) << run.output;
+    EXPECT_EQ(run.trace, expected) << "the run ends after the failed comparison";
+
+    run = RunScript("reset\nwrite data 0x100\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.output.find("script.txt:2: \"0x100\" is not a byte"), std::string::npos) << run.output;
+    EXPECT_TRUE(run.trace.empty()) << "a port was touched before the script was checked";
+}
+
+}  // namespace
