@@ -86,6 +86,8 @@ TEST(CommandLine, HelpVersionOrTheFirstWrongWord) {
         {{"--port="}, WINDOWS_PROGRAM, ProgramAsked::Wrong, UsageError::NoValue, "--port"},
         {{"--port", "LPT1", "--port=LPT2"}, WINDOWS_PROGRAM, ProgramAsked::Wrong, UsageError::GivenTwice, "--port"},
         {{"--port"}, LINUX_SIM_PROGRAM, ProgramAsked::Wrong, UsageError::NoPortNeeded, "--port"},
+        {{"--run="}, LINUX_SIM_PROGRAM, ProgramAsked::Wrong, UsageError::NoValue, "--run"},
+        {{"--run", "a", "--run", "b"}, LINUX_PROGRAM, ProgramAsked::Wrong, UsageError::GivenTwice, "--run"},
     };
     for (const CommandLineCase& c : cases) {
         const CommandLine line = ReadCommandLine(int(c.args.size()), c.args.data(), c.program);
@@ -95,7 +97,7 @@ TEST(CommandLine, HelpVersionOrTheFirstWrongWord) {
     }
     const char* const junk[] = {"--port", "0x378", "junk"};
     EXPECT_STREQ(CommandLineAnswer(ReadCommandLine(3, junk, LINUX_PROGRAM), LINUX_PROGRAM).text,
-                 "kalderon-test: unexpected word \"junk\"\nUsage: kalderon-test [--port PORT]\n"
+                 "kalderon-test: unexpected word \"junk\"\nUsage: kalderon-test [--port PORT] [--run FILE]\n"
                  "More: kalderon-test --help\n");
 }
 

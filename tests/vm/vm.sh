@@ -56,19 +56,30 @@ if [ ! -f "$guest/vmlinux" ]; then
     skip "cannot download linux-image-$version"
   dpkg-deb -x "$tmp"/linux-image-*.deb "$tmp/x"
   mkdir -p "$tmp/guest/modules"
-  # Debian 12's package keeps the modules under lib/, Debian 13's under usr/lib/.
+  # Debian 12's package keeps the modules under lib/, Debian 13's under
+  # usr/lib/; Debian 13's kernel has virtio built in (modules.builtin).
   for m in $fs_modules $port_modules; do
     file=$(find "$tmp/x/lib/modules" "$tmp/x/usr/lib/modules" -name "$m.ko" -o -name "$m.ko.xz" 2>/dev/null | head -n 1)
+    if [ -z "$file" ] && cat "$tmp"/x/lib/modules/*/modules.builtin "$tmp"/x/usr/lib/modules/*/modules.builtin 2>/dev/null | grep -q "/$m\.ko\$"; then
+      continue
+    fi
+    # Debian 13's fscache is part of netfs.
+    [ -n "$file" ] || [ "$m" != fscache ] || continue
     [ -n "$file" ] || { echo "FAIL: linux-image-$version has no module $m"; exit 1; }
     case "$file" in
       *.xz) xz -dc "$file" >"$tmp/guest/modules/$m.ko" ;;
       *) cp "$file" "$tmp/guest/modules/" ;;
     esac
   done
-  # The bzImage carries the kernel as an XZ stream; booted as ELF, qemu
-  # enters it through its PVH note, several times faster than the bzImage.
+  # Debian 12's bzImage carries the kernel as an XZ stream; booted as ELF,
+  # qemu enters it through its PVH note, several times faster than the
+  # bzImage. Debian 13's is compressed otherwise (zstd): booted as it is.
   offset=$(python3 -c "import sys; print(open(sys.argv[1], 'rb').read().find(b'\xfd7zXZ\x00'))" "$tmp"/x/boot/vmlinuz-*)
-  tail -c +$((offset + 1)) "$tmp"/x/boot/vmlinuz-* | xz -dc --single-stream >"$tmp/guest/vmlinux"
+  if [ "$offset" -ge 0 ]; then
+    tail -c +$((offset + 1)) "$tmp"/x/boot/vmlinuz-* | xz -dc --single-stream >"$tmp/guest/vmlinux"
+  else
+    cp "$tmp"/x/boot/vmlinuz-* "$tmp/guest/vmlinux"
+  fi
   rm -rf "$guest" && mv "$tmp/guest" "$guest"
   rm -rf "$tmp"
 fi
@@ -83,8 +94,13 @@ if [ ! -f "$initramfs" ]; then
   cp /bin/busybox "$tmp/root/bin/busybox"
   cp "$here/init" "$tmp/root/init"
   chmod +x "$tmp/root/init"
-  for m in $fs_modules; do cp "$guest/modules/$m.ko" "$tmp/root/modules/"; done
-  echo $fs_modules >"$tmp/root/modules/order"
+  loaded=""
+  for m in $fs_modules; do
+    [ -f "$guest/modules/$m.ko" ] || continue  # built in
+    cp "$guest/modules/$m.ko" "$tmp/root/modules/"
+    loaded="$loaded $m"
+  done
+  echo $loaded >"$tmp/root/modules/order"
   (cd "$tmp/root" && find . | cpio -o -H newc --quiet) >"$tmp/initramfs.cpio"
   mv "$tmp/initramfs.cpio" "$initramfs"
   rm -rf "$tmp"
