@@ -7,6 +7,8 @@
 // said (command_line_linux.cpp, command_line_windows.cpp).
 #pragma once
 
+#include <cstdio>
+
 #include "port_choice.h"
 
 // What a program is called and how it speaks: the usage line's words, the
@@ -83,4 +85,8 @@ void KeepProgramArguments(int count, const char* const* args);
 // A line of text (UTF-8) to standard output, or to standard error: on
 // Windows, where the program has none, to the console it was started from.
 void SayToConsole(const char* text, bool error);
+// An environment variable's value and a file's path as UTF-8, whatever
+// the Windows code page, so that the texts that name them show them right.
+const char* EnvironmentUtf8(const char* name);  // null where it is not set
+FILE* OpenUtf8(const char* path, const char* mode);
 [[noreturn]] void AnswerAndEnd(const char* text, int status);

@@ -19,6 +19,10 @@ int ProgramArguments(const char** args) {
     return count;
 }
 
+const char* EnvironmentUtf8(const char* name) { return getenv(name); }
+
+FILE* OpenUtf8(const char* path, const char* mode) { return fopen(path, mode); }
+
 void SayToConsole(const char* text, bool error) {
     fputs(text, error ? stderr : stdout);
     fflush(stdout);

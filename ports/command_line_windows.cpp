@@ -54,6 +54,25 @@ static const wchar_t* Widened(const char* text) {
     return g_wide;
 }
 
+static constexpr int PATH_CHARS = 1024;
+
+const char* EnvironmentUtf8(const char* name) {
+    static char value[PATH_CHARS * 3];
+    wchar_t wideName[64], wide[PATH_CHARS];
+    MultiByteToWideChar(CP_UTF8, 0, name, -1, wideName, 64);
+    const DWORD length = GetEnvironmentVariableW(wideName, wide, PATH_CHARS);
+    if (length == 0 || length >= DWORD(PATH_CHARS)) return nullptr;
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, value, sizeof value, nullptr, nullptr);
+    return value;
+}
+
+FILE* OpenUtf8(const char* path, const char* mode) {
+    wchar_t widePath[PATH_CHARS], wideMode[8];
+    if (MultiByteToWideChar(CP_UTF8, 0, path, -1, widePath, PATH_CHARS) == 0) return nullptr;
+    MultiByteToWideChar(CP_UTF8, 0, mode, -1, wideMode, 8);
+    return _wfopen(widePath, wideMode);
+}
+
 void SayToConsole(const char* text, bool error) { Write(Console(error), text, Widened(text)); }
 
 void AnswerAndEnd(const char* text, int status) {

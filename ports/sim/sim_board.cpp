@@ -1,5 +1,6 @@
 #include "sim_board.h"
 
+#include "command_line.h"
 #include "port_io.h"
 #include "port_refusal.h"
 #include "text.h"
@@ -111,7 +112,7 @@ bool SimBoardTraceTo(const char* path) {
     g_tracePath[0] = '\0';
     Add(g_tracePath, path);
     g_traceVcd = EndsWith(path, ".vcd");
-    g_trace = fopen(path, g_traceVcd ? "wb" : "ab");
+    g_trace = OpenUtf8(path, g_traceVcd ? "wb" : "ab");
     if (g_trace == nullptr) {
         g_traceError = errno;
         return false;

@@ -185,6 +185,8 @@ TEST(PanelStart, RefusesWhatWouldMakeThePanelLie) {
         {"a closed port driver", g_closedFolder, "", {L"администратора", L"Целостность памяти"}},
         {"a trace in a missing folder", g_simFolder, "C:\\no-such-folder\\trace.txt",
          {L"C:\\no-such-folder\\trace.txt"}},
+        {"a Cyrillic name, whatever the code page", g_simFolder, "C:\\нет-папки\\trace.txt",
+         {L"C:\\нет-папки\\trace.txt"}},
     };
     for (const StartRefusalCase& c : cases) {
         SCOPED_TRACE(c.name);

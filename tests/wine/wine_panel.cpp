@@ -92,7 +92,9 @@ Panel Launch(const std::wstring& dllFolder, const std::wstring& arguments, const
     if (!trace.empty()) snprintf(path, sizeof path, "%s", trace.c_str());
     p.tracePath = path;
     DeleteFileA(path);
-    SetEnvironmentVariableA("KALDERON_PORT_TRACE", path);
+    wchar_t wide[MAX_PATH];  // the path is UTF-8, whatever the code page
+    MultiByteToWideChar(CP_UTF8, 0, path, -1, wide, MAX_PATH);
+    SetEnvironmentVariableW(L"KALDERON_PORT_TRACE", wide);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     // The DLL is found in the current folder, as the operator's copy would be
