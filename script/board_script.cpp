@@ -56,7 +56,9 @@ static bool ReadNumber(const char* word, uint32_t max, uint32_t* value) {
     uint32_t v = 0;
     for (; *word != '\0'; ++word) {
         const char c = *word;
-        const unsigned digit = c >= '0' && c <= '9' ? unsigned(c - '0') : c >= 'a' && c <= 'f' ? unsigned(c - 'a' + 10) : 99;
+        const unsigned digit = c >= '0' && c <= '9'   ? unsigned(c - '0')
+                               : c >= 'a' && c <= 'f' ? unsigned(c - 'a' + 10)
+                                                      : 99;  // not a digit in any base
         if (digit >= base || v > (max - digit) / base) return false;
         v = v * base + digit;
     }
@@ -151,6 +153,16 @@ static bool ReadStep(const Reader& r, const Words& w, bool haveTerminal, ScriptS
     return true;
 }
 
+struct Decimal {
+    char text[16];
+};
+
+static Decimal Number(uint32_t n) {
+    Decimal number = {};
+    AppendDecimal(number.text, sizeof number.text, n);
+    return number;
+}
+
 bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, BoardScript* script, char* error) {
     Reader r = {name, 0, error};
     uint32_t open[SCRIPT_DEPTH_MAX];  // the repeats not yet ended
@@ -164,11 +176,13 @@ bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, Boar
         const Words words = Split(line, end);
         line = *end == '\n' ? end + 1 : end;
         if (words.count == 0) continue;
-        if (script->count == SCRIPT_STEPS_MAX) return Fail(r, "too many operations (4096 at most)");
+        if (script->count == SCRIPT_STEPS_MAX)
+            return Fail(r, "too many operations: at most ", Number(SCRIPT_STEPS_MAX).text);
         ScriptStep& step = script->steps[script->count];
         if (!ReadStep(r, words, haveTerminal, &step)) return false;
         if (step.op == ScriptOp::Repeat) {
-            if (depth == SCRIPT_DEPTH_MAX) return Fail(r, "repeats nested too deep (16 at most)");
+            if (depth == SCRIPT_DEPTH_MAX)
+                return Fail(r, "repeats nested too deep: at most ", Number(SCRIPT_DEPTH_MAX).text);
             open[depth++] = script->count;
         } else if (step.op == ScriptOp::End) {
             if (depth == 0) return Fail(r, "end without repeat");
