@@ -11,10 +11,9 @@
 
 #include "port_choice.h"
 
-// What a program is called and how it speaks: the usage line's words, the
-// --port forms its help shows (null: it takes no --port), where its manual
-// is. Linux speaks English, as on standard output; Windows speaks Russian,
-// as in its boxes.
+// What a program is called and how it speaks: its name, the usage line's
+// options, its help, and whether it takes --port. Linux speaks English, as
+// on standard output; Windows speaks Russian, as in its boxes.
 struct ProgramWords {
     const char* name;     // as the operator starts it
     const char* product;  // before the version
@@ -75,9 +74,9 @@ PortArgument StartCommandLine(int count, const char* const* args, const ProgramW
 // library's start answers that).
 const char* ScriptAsked();
 
-// Each platform's: its program's arguments after its name, as UTF-8 (at
-// most PORT_ARGS_MAX; args point into storage of its own); and how it says
-// an answer, then ends with status.
+// --- Each platform's (command_line_linux.cpp, command_line_windows.cpp)
+// The program's arguments after its name, as UTF-8 (at most PORT_ARGS_MAX;
+// args point into storage of its own).
 int ProgramArguments(const char** args);
 // Linux: the entry keeps its arguments here, as Windows' C runtime keeps
 // them for the program; an entry called by a test keeps none.
@@ -89,4 +88,6 @@ void SayToConsole(const char* text, bool error);
 // the Windows code page, so that the texts that name them show them right.
 const char* EnvironmentUtf8(const char* name);  // null where it is not set
 FILE* OpenUtf8(const char* path, const char* mode);
+// An answer said as SayToConsole says it (on Windows also in a box), then
+// the end with status.
 [[noreturn]] void AnswerAndEnd(const char* text, int status);

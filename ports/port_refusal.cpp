@@ -107,9 +107,9 @@ void RefusePort(const PortMessage& said) {
 PortMessage ChoiceRefusal(const PortArgument& asked, const FoundPort* found, int count, const PortWords& words,
                           const PortText* advice) {
     PortMessage message = {};
+    // Nothing named and nothing found: only that there is none, and advice.
     if (asked.kind == PortAsked::Default && count == 0) {
-        Said(message, words.noPort);
-        if (advice != nullptr) Said(message, *advice);
+        SayFound(message, found, count, words, advice);
         return message;
     }
     Add(message.english, "\"", asked.given, "\" is not a parallel port here.\nName a port as --port ",

@@ -66,23 +66,25 @@ static bool ReadNumber(const char* word, uint32_t max, uint32_t* value) {
     return true;
 }
 
+struct Decimal {
+    char text[16];
+};
+
+static Decimal Number(uint32_t n) {
+    Decimal number = {};
+    AppendDecimal(number.text, sizeof number.text, n);
+    return number;
+}
+
 struct Reader {
     const char* name;
     uint32_t line;
-    char* error;
+    char (&error)[SCRIPT_ERROR_MAX];
 };
 
 static bool Fail(const Reader& r, const char* what, const char* word = "", const char* after = "") {
-    char number[16] = "";
-    AppendDecimal(number, sizeof number, r.line);
     r.error[0] = '\0';
-    Append(r.error, SCRIPT_ERROR_MAX, r.name);
-    Append(r.error, SCRIPT_ERROR_MAX, ":");
-    Append(r.error, SCRIPT_ERROR_MAX, number);
-    Append(r.error, SCRIPT_ERROR_MAX, ": ");
-    Append(r.error, SCRIPT_ERROR_MAX, what);
-    Append(r.error, SCRIPT_ERROR_MAX, word);
-    Append(r.error, SCRIPT_ERROR_MAX, after);
+    Add(r.error, r.name, ":", Number(r.line).text, ": ", what, word, after);
     return false;
 }
 
@@ -153,17 +155,8 @@ static bool ReadStep(const Reader& r, const Words& w, bool haveTerminal, ScriptS
     return true;
 }
 
-struct Decimal {
-    char text[16];
-};
-
-static Decimal Number(uint32_t n) {
-    Decimal number = {};
-    AppendDecimal(number.text, sizeof number.text, n);
-    return number;
-}
-
-bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, BoardScript* script, char* error) {
+bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, BoardScript* script,
+                     char (&error)[SCRIPT_ERROR_MAX]) {
     Reader r = {name, 0, error};
     uint32_t open[SCRIPT_DEPTH_MAX];  // the repeats not yet ended
     uint32_t depth = 0;
@@ -230,10 +223,7 @@ static constexpr int EXIT_MISMATCH = 1;
 static constexpr int EXIT_STOPPED = 130;  // as a shell reports a program Ctrl+C ended
 
 int RunBoardScript(const BoardScript& script) {
-    struct Loop {
-        uint32_t repeat;  // its index
-        uint32_t left;    // passes still to make after this one
-    } loops[SCRIPT_DEPTH_MAX];
+    uint32_t left[SCRIPT_DEPTH_MAX];  // each open repeat's passes still to make after this one
     uint32_t depth = 0;
     g_running = &script;
     // A stop is looked at between operations only: a write cycle is never
@@ -266,11 +256,11 @@ int RunBoardScript(const BoardScript& script) {
             StepMode = step.count;
             break;
         case ScriptOp::Repeat:
-            loops[depth++] = {at, step.count - 1};
+            left[depth++] = step.count - 1;
             break;
         case ScriptOp::End:
-            if (loops[depth - 1].left > 0) {
-                --loops[depth - 1].left;
+            if (left[depth - 1] > 0) {
+                --left[depth - 1];
                 at = step.other;  // the line after the repeat comes next
             } else {
                 --depth;

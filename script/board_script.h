@@ -46,7 +46,8 @@ struct BoardScript {
 
 // Reads a whole script's text; false with "NAME:LINE: what is wrong" in
 // error. Step mode needs a terminal to wait on (haveTerminal).
-bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, BoardScript* script, char* error);
+bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, BoardScript* script,
+                     char (&error)[SCRIPT_ERROR_MAX]);
 
 // Runs it, printing what reads and the timer give; the exit status: 0 when
 // every line ran and every comparison held, 1 when a read found another

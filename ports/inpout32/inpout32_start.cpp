@@ -10,7 +10,6 @@
 #include "port_refusal.h"
 #include "port_shift.h"
 
-
 // The build names this width's DLL: inpout32.dll or inpoutx64.dll.
 static void* LibraryExport(const char* name) {
     // Through a generic function pointer: FARPROC's signature is not the export's.
