@@ -12,7 +12,6 @@
 void SetTimerNeverClears();
 
 // The timer test never pauses: step mode stays off.
-void StepNotifier(const wchar_t*) {}
 
 static void BM_MeasureTimerNeverClears(benchmark::State& state) {
     for (auto _ : state) {

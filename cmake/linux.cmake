@@ -1,4 +1,15 @@
-# Linux: what installs the two panel programs (panel/) and the Debian package.
+# Linux: the two programs, one per port library chosen at link time, each
+# with its own words; what installs them, and the Debian package.
+function(add_program name port_library words)
+  add_executable(${name} ${CMAKE_SOURCE_DIR}/platform/qt/main.cpp ${CMAKE_SOURCE_DIR}/program/this_program.cpp)
+  target_compile_definitions(${name} PRIVATE PROGRAM_WORDS=${words})
+  target_link_libraries(${name} PRIVATE panel ${port_library} port_trouble_box panel_resources)
+  # At the top of the build tree, where make run and the package expect them.
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+endfunction()
+add_program(kalderon-test port_ppdev LINUX_PROGRAM)
+add_program(kalderon-test-sim port_sim LINUX_SIM_PROGRAM)
+
 # --- Installing: the two programs, a desktop entry, the icon, the manual ------
 include(GNUInstallDirs)
 install(TARGETS kalderon-test kalderon-test-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

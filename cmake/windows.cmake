@@ -16,20 +16,23 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS resources/kaldero
 configure_file(resources/version.rc.in ${CMAKE_BINARY_DIR}/version.rc @ONLY)
 set_source_files_properties(${CMAKE_BINARY_DIR}/version.rc PROPERTIES OBJECT_DEPENDS ${MANIFEST_FILE})
 
-add_executable(kalderon-test WIN32
-  panel/panel_dialog.cpp
-  resources/panel.rc
-  ${CMAKE_BINARY_DIR}/version.rc)
-target_include_directories(kalderon-test PRIVATE panel)
-target_link_libraries(kalderon-test PRIVATE link board_script port_inpout32 port_trouble_box)
+# The program: one port library chosen at link time, with its words, as the
+# Linux programs are defined; the template is a resource of its own here.
+function(add_program name port_library words)
+  add_executable(${name} WIN32 program/this_program.cpp resources/panel.rc ${CMAKE_BINARY_DIR}/version.rc)
+  target_compile_definitions(${name} PRIVATE PROGRAM_WORDS=${words})
+  target_link_libraries(${name} PRIVATE panel ${port_library} port_trouble_box)
+  # Runtime linked in: the program imports only system DLLs and the port library.
+  target_link_options(${name} PRIVATE -municode -static -static-libgcc -static-libstdc++)
+endfunction()
+add_program(kalderon-test port_inpout32 WINDOWS_PROGRAM)
 # Across the link and the port library, so that the move of each access to
-# the chosen port is an add in the caller, not a call of its own; and across
-# the port choice, so that the other platform's texts stay out. The port
-# choice's objects carry plain code too, for the simulated board's DLL.
-set_property(TARGET kalderon-test link board_script port_inpout32 port_choice PROPERTY INTERPROCEDURAL_OPTIMIZATION ON)
+# the chosen port is an add in the caller, not a call of its own. The
+# objects the simulated board's DLL shares carry plain code too.
+set_property(TARGET kalderon-test panel link board_script command_line program_text port_inpout32 port_choice
+  PROPERTY INTERPROCEDURAL_OPTIMIZATION ON)
 target_compile_options(port_choice PRIVATE -ffat-lto-objects)
-# Runtime linked in: the program imports only system DLLs and the port library.
-target_link_options(kalderon-test PRIVATE -municode -static -static-libgcc -static-libstdc++)
+target_compile_options(program_text PRIVATE -ffat-lto-objects)
 set_source_files_properties(resources/panel.rc PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/panel.ico;${CMAKE_SOURCE_DIR}/panel/panel_ids.h")
 set_property(SOURCE resources/panel.rc APPEND PROPERTY INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/panel)

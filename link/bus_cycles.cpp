@@ -1,10 +1,12 @@
 #include "bus_cycles.h"
 
 uint32_t StepMode = 0;
+StepPause StepNotifier = nullptr;
 
-// Step mode is looked at at every pause point, not once per cycle.
+// Step mode is looked at at every pause point, not once per cycle. With no
+// one to acknowledge a pause, the cycle goes on rather than crash.
 static void PauseIfStepping(const wchar_t* text) {
-    if (StepMode != 0) StepNotifier(text);
+    if (StepMode != 0 && StepNotifier != nullptr) StepNotifier(text);
 }
 
 void WriteRegister(RegisterCode code, uint8_t data) {

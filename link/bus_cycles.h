@@ -17,5 +17,7 @@ void WriteRegister(RegisterCode code, uint8_t data);
 uint8_t ReadDataByte();
 
 // Shows a phase text to the operator and returns once it is acknowledged.
-// The link declares it; the final program defines it.
-void StepNotifier(const wchar_t* text);
+// The link declares it; whoever runs the operations installs it before the
+// first write cycle: the panel its box, a board script its wait for Enter.
+using StepPause = void (*)(const wchar_t* text);
+extern StepPause StepNotifier;

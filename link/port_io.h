@@ -39,9 +39,3 @@ constexpr RegisterCode REG_ADDR_HIGH = 6;  // A8-A15
 // is the byte read. Neither reports failure, and nothing waits around them.
 extern "C" short PORT_CALL Inp32(short port);
 extern "C" void PORT_CALL Out32(short port, short value);
-
-// The port library's start, the third part of its contract: called once by
-// the program's entry before any window opens (the link never calls it). The
-// library takes hold of its port there, or ends the program with a clear
-// message; no port is touched before it.
-void PortStart();

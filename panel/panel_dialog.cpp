@@ -2,8 +2,11 @@
 
 #include "board_ops.h"
 #include "board_script.h"
+#include "command_line.h"
+#include "console.h"
 #include "panel_ids.h"
 #include "port_io.h"
+#include "text.h"
 
 PanelSessionState PanelSession = {nullptr, nullptr};
 
@@ -31,14 +34,8 @@ void ShowReadByte(HWND window, uint8_t value) {
 }
 
 DecimalText FormatDecimal(uint32_t n) {
-    wchar_t digits[16];
-    wchar_t* first = digits + 16;
-    do {
-        *--first = static_cast<wchar_t>(L'0' + n % 10);
-        n /= 10;
-    } while (n != 0);
     DecimalText out = {};
-    for (wchar_t* to = out.text; first != digits + 16;) *to++ = *first++;
+    AppendDecimal(out.text, sizeof out.text / sizeof out.text[0], n);
     return out;
 }
 
@@ -46,10 +43,7 @@ DecimalText FormatDecimal(uint32_t n) {
 // OK, owned by the panel, which stays disabled until it is dismissed.
 static void ShowBox(const wchar_t* text) { MessageBoxW(PanelSession.window, text, nullptr, MB_OK); }
 
-// A board script pauses on its terminal; the panel in a box.
-void StepNotifier(const wchar_t* text) {
-    if (!ScriptStepPause(text)) ShowBox(text);
-}
+void PanelStepNotifier(const wchar_t* text) { ShowBox(text); }
 
 static void SelectAll(HWND window) {
     const UINT state = IsDlgButtonChecked(window, IDC_CHECKBOX1052);
@@ -122,17 +116,27 @@ INT_PTR CALLBACK PanelDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
     }
 }
 
+// The whole start. Each step that goes no further ends the program with its
+// own status: the command line's (0 for help or the version, 2 for a usage
+// error), the script's (2), the port's refusal (1).
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    // A board script (--run) is read and checked whole before the port is
-    // taken: a wrong word never reaches it.
-    const bool scripted = LoadBoardScript();
-    // The port library takes hold of its port first, or ends the program
-    // with its reason: nothing may run on a port that is not there.
-    PortStart();
-    // The script runs in place of the panel, with no window.
-    if (scripted) RunLoadedScript();
+    const CommandLine line = ReadProgramCommandLine();
+    // A board script is read and checked whole before the port is taken: a
+    // wrong word never reaches it.
+    static BoardScript script;
+    if (line.script != nullptr) LoadBoardScript(THIS_PROGRAM.product, line.script, &script);
+    // Nothing may run on a port that is not there.
+    PortStart(line.port);
+    // The script runs in place of the panel, with no window, pausing on the
+    // operator's terminal.
+    if (line.script != nullptr) {
+        StepNotifier = ScriptStepPause;
+        ExitProcess(UINT(RunBoardScript(script)));
+    }
+    StepNotifier = PanelStepNotifier;
     PanelSession.instance = GetModuleHandleW(nullptr);
-    DialogBoxParamW(PanelSession.instance, MAKEINTRESOURCEW(IDD_PANEL), nullptr, PanelDialogProc, 0);
+    if (DialogBoxParamW(PanelSession.instance, MAKEINTRESOURCEW(IDD_PANEL), nullptr, PanelDialogProc, 0) == -1)
+        EndWithoutWindow();
     ExitProcess(0);
     return 0;
 }

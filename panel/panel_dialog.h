@@ -1,5 +1,5 @@
-// The operator panel: its dialog procedure, the helpers it is made of, the
-// link's StepNotifier and the program entry. Win32 only, so the same code runs
+// The operator panel: its dialog procedure, the helpers it is made of, its
+// StepNotifier and the program entry. Win32 only, so the same code runs
 // over the real dialog manager and over the Linux one.
 #pragma once
 
@@ -17,6 +17,10 @@ struct PanelSessionState {
 extern PanelSessionState PanelSession;
 
 INT_PTR CALLBACK PanelDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The panel's step pause, which the entry installs as the link's
+// StepNotifier: a box with the phase, owned by the panel, until OK.
+void PanelStepNotifier(const wchar_t* text);
 
 // Bit i is input box IDC_BIT0 + i, whichever register is selected.
 uint8_t GatherInputByte(HWND window);

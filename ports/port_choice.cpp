@@ -13,29 +13,8 @@ static const char* SkipSpaces(const char* at) {
     return at;
 }
 
-static int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-// A hex port number with an optional 0x; at least one digit and no more
-// than the highest port. Moves *at past it.
-static bool ReadHex(const char** at, uint32_t* value) {
-    const char* p = *at;
-    if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) p += 2;
-    uint32_t v = 0;
-    const char* digits = p;
-    for (int d; (d = HexDigit(*p)) >= 0; ++p) {
-        v = v * 16 + uint32_t(d);
-        if (v > PORT_NUMBER_MAX) return false;
-    }
-    if (p == digits) return false;
-    *at = p;
-    *value = v;
-    return true;
-}
+// A hex port number with an optional 0x, no more than the highest port.
+static bool ReadHex(const char** at, uint32_t* value) { return ReadNumber(at, NumberForm::Hex, PORT_NUMBER_MAX, value); }
 
 // A base, alone or as the start of a range "D010-D017" (spaces allowed
 // around the dash, as Device Manager writes it). A base alone is taken to
@@ -73,9 +52,7 @@ bool PortRangeFits(uint64_t start, uint64_t length) {
 uint32_t LptNumberOf(const char* name) {
     if (strncmp(name, "LPT", 3) != 0 && strncmp(name, "lpt", 3) != 0) return 0;
     uint32_t number = 0;
-    const char* p = name + 3;
-    for (; *p >= '0' && *p <= '9' && number <= LPT_NUMBER_MAX; ++p) number = number * 10 + uint32_t(*p - '0');
-    return (p == name + 3 || *p != '\0' || number > LPT_NUMBER_MAX) ? 0 : number;
+    return ReadWholeNumber(name + 3, NumberForm::Decimal, LPT_NUMBER_MAX, &number) ? number : 0;
 }
 
 // The number a port's name ends in: 3 of LPT3, 1 of /dev/parport1.
@@ -83,7 +60,7 @@ static uint32_t NumberOf(const char* name) {
     const char* digits = name + strlen(name);
     while (digits > name && digits[-1] >= '0' && digits[-1] <= '9') --digits;
     uint32_t number = 0;
-    for (; *digits != '\0'; ++digits) number = number * 10 + uint32_t(*digits - '0');
+    ReadNumber(&digits, NumberForm::Decimal, UINT32_MAX, &number);
     return number;
 }
 

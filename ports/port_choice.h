@@ -27,12 +27,15 @@ struct PortArgument {
     const char* given;  // the value as given
 };
 
-// The most arguments a start reads: more than a command line's few are wrong
-// anyway.
-constexpr int PORT_ARGS_MAX = 8;
-
 // --port's value, as UTF-8; given points to it.
 PortArgument ReadPortValue(const char* value);
+
+// The port library's start, the third part of its contract beside Inp32 and
+// Out32 (link/port_io.h): called once by the program's entry with the port
+// the operator asked for, before any window opens (the link never calls
+// it). The library takes hold of that port there, or ends the program with
+// its refusal (port_refusal.h); no port is touched before it.
+void PortStart(const PortArgument& asked);
 
 // --- What a port is -----------------------------------------------------------
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "command_line.h"
+#include "console.h"
 #include "port_trouble.h"
 #include "text.h"
 
@@ -92,15 +92,11 @@ static void SayFound(PortMessage& message, const FoundPort* found, int count, co
     if (advice != nullptr) Said(message, *advice);
 }
 
-static bool g_box = true;
-
-void RefuseWithoutBox() { g_box = false; }
-
 void RefusePort(const PortMessage& said) {
     char line[TEXT_MAX + 32] = "";
     Add(line, "kalderon-test: ", said.english, "\n");
     SayToConsole(line, true);
-    if (g_box) ShowPortTrouble(said.russian);
+    if (!HaveConsole()) ShowPortTrouble(said.russian);
     exit(1);
 }
 

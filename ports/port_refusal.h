@@ -1,7 +1,7 @@
 // Every reason the program gives for not going on with its port, written
 // once for both platforms: in English on standard error, and in the panel's
-// language in an error box (ShowPortTrouble, port_trouble.h), then exit
-// status 1. At start, each comes before the first port access.
+// language in an error box (ShowPortTrouble, port_trouble.h) where there is
+// no console, then exit status 1. At start, each comes before the first port access.
 #pragma once
 
 #include "port_choice.h"
@@ -38,10 +38,9 @@ extern const PortText WINDOWS_NAMING_A_PORT;
 extern const PortText LINUX_USB_ADAPTER;
 
 // The one way to refuse: the English on standard error after the
-// program's name, the Russian in the box, exit status 1.
+// program's name, the Russian in a box where the operator has no console to
+// read that on (console.h), exit status 1.
 [[noreturn]] void RefusePort(const PortMessage& said);
-// From now on the English alone: a board script opens no window.
-void RefuseWithoutBox();
 
 // ChoosePort chose nothing: the operator named no port this platform can
 // open, or named none and there is none. Lists the ports found, then advice

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "board_ops.h"
-#include "command_line.h"
+#include "console.h"
 #include "text.h"
 
 static constexpr size_t WORD_MAX = 64;
@@ -47,25 +47,6 @@ static Words Split(const char* line, const char* end) {
     return words;
 }
 
-// 90, 0x5A or 0b01011010, no more than max.
-static bool ReadNumber(const char* word, uint32_t max, uint32_t* value) {
-    unsigned base = 10;
-    if (word[0] == '0' && word[1] == 'x') base = 16, word += 2;
-    else if (word[0] == '0' && word[1] == 'b') base = 2, word += 2;
-    if (*word == '\0') return false;
-    uint32_t v = 0;
-    for (; *word != '\0'; ++word) {
-        const char c = *word;
-        const unsigned digit = c >= '0' && c <= '9'   ? unsigned(c - '0')
-                               : c >= 'a' && c <= 'f' ? unsigned(c - 'a' + 10)
-                                                      : 99;  // not a digit in any base
-        if (digit >= base || v > (max - digit) / base) return false;
-        v = v * base + digit;
-    }
-    *value = v;
-    return true;
-}
-
 struct Decimal {
     char text[16];
 };
@@ -92,14 +73,14 @@ static constexpr uint32_t COUNT_MAX = 0xFFFFFFFF;
 
 static bool ReadByte(const Reader& r, const char* word, uint8_t* byte) {
     uint32_t value = 0;
-    if (!ReadNumber(word, 0xFF, &value))
+    if (!ReadWholeNumber(word, NumberForm::Script, 0xFF, &value))
         return Fail(r, "\"", word, "\" is not a byte (0 to 255, 0x00 to 0xFF, or 0b and eight bits)");
     *byte = uint8_t(value);
     return true;
 }
 
 static bool ReadCount(const Reader& r, const char* word, uint32_t least, uint32_t* count) {
-    if (!ReadNumber(word, COUNT_MAX, count) || *count < least)
+    if (!ReadWholeNumber(word, NumberForm::Script, COUNT_MAX, count) || *count < least)
         return Fail(r, "\"", word, least == 0 ? "\" is not a number of milliseconds" : "\" is not a count (1 or more)");
     return true;
 }
@@ -193,8 +174,6 @@ bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, Boar
 
 // --- Running --------------------------------------------------------------------
 
-static const BoardScript* g_running;
-
 static void Say(const char* what, uint32_t value, bool hex) {
     char line[64] = "";
     Add(line, what, hex ? " 0x" : " ");
@@ -220,12 +199,13 @@ static void SayMismatch(const BoardScript& script, const ScriptStep& step, uint8
 }
 
 static constexpr int EXIT_MISMATCH = 1;
+static constexpr int EXIT_SCRIPT_WRONG = 2;  // as a wrong command line
 static constexpr int EXIT_STOPPED = 130;  // as a shell reports a program Ctrl+C ended
 
 int RunBoardScript(const BoardScript& script) {
     uint32_t left[SCRIPT_DEPTH_MAX];  // each open repeat's passes still to make after this one
     uint32_t depth = 0;
-    g_running = &script;
+    CatchStop();
     // A stop is looked at between operations only: a write cycle is never
     // cut in half.
     for (uint32_t at = 0; at < script.count && !StopAsked(); ++at) {
@@ -276,42 +256,34 @@ int RunBoardScript(const BoardScript& script) {
     return EXIT_STOPPED;
 }
 
-bool ScriptStepPause(const wchar_t* text) {
-    if (g_running == nullptr) return false;
+void ScriptStepPause(const wchar_t* text) {
     char line[256] = "";
     Add(line, text, "\n");
     SayToConsole(line, false);
     WaitForEnter();
-    return true;
 }
 
-// --- The entry's calls ------------------------------------------------------------
+// --- Loading ----------------------------------------------------------------------
 
-static BoardScript g_script;
-static char g_text[1 << 20];  // the script's text: a megabyte is far beyond any script
+static char g_text[SCRIPT_BYTES_MAX + 2];  // one byte more than a script may hold tells it is over
 
-bool LoadBoardScript() {
-    const char* path = ScriptAsked();
-    if (path == nullptr) return false;
+void LoadBoardScript(const char* program, const char* path, BoardScript* script) {
     const bool fromInput = strcmp(path, "-") == 0;
     const char* name = fromInput ? "<stdin>" : path;
     char error[SCRIPT_ERROR_MAX] = "";
     char reason[256] = "";
     size_t length = 0;
     if (!ReadScriptFile(path, g_text, sizeof g_text, &length, reason, sizeof reason)) {
-        Add(error, "kalderon-test: cannot read the script ", name, ": ", reason, "\n");
+        Add(error, program, ": cannot read the script ", name, ": ", reason, "\n");
+    } else if (length > SCRIPT_BYTES_MAX) {
+        Add(error, program, ": cannot read the script ", name, ": it is over a megabyte long\n");
     } else if (strlen(g_text) != length) {
-        Add(error, "kalderon-test: ", name, " is not a script: it holds a zero byte\n");
-    } else if (!ReadBoardScript(g_text, name, OpenTerminal(), &g_script, error)) {
+        Add(error, program, ": ", name, " is not a script: it holds a zero byte\n");
+    } else if (!ReadBoardScript(g_text, name, OpenTerminal(), script, error)) {
         Add(error, "\n");
     } else {
-        return true;
+        return;
     }
     SayToConsole(error, true);
-    exit(EXIT_USAGE);
-}
-
-void RunLoadedScript() {
-    CatchStop();
-    exit(RunBoardScript(g_script));
+    exit(EXIT_SCRIPT_WRONG);
 }

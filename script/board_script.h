@@ -51,23 +51,24 @@ bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, Boar
 
 // Runs it, printing what reads and the timer give; the exit status: 0 when
 // every line ran and every comparison held, 1 when a read found another
-// byte, 130 when the operator stopped it (after the operation under way).
+// byte, 130 when the operator stopped it (Ctrl+C, after the operation under
+// way). Its step pauses are ScriptStepPause's: whoever runs it installs that.
 int RunBoardScript(const BoardScript& script);
 
-// The entry's two calls. Before the port is taken: the script --run names,
-// read and checked whole (a script that cannot be read or is wrong ends the
-// program with status 2); false where there is none, for the panel. After:
-// runs it, and ends the program with its status.
-bool LoadBoardScript();
-[[noreturn]] void RunLoadedScript();
+// The script at path ("-": standard input) read and checked whole, for the
+// entry to call before the port is taken: where it cannot be read or is
+// wrong, that is said (after the program's name) and the program ends with
+// status 2.
+constexpr size_t SCRIPT_BYTES_MAX = 1 << 20;  // far beyond any script
+void LoadBoardScript(const char* program, const char* path, BoardScript* script);
 
-// A step pause of a running script: prints the phase, waits for Enter;
-// false where no script runs (the panel's box pauses instead).
-bool ScriptStepPause(const wchar_t* text);
+// A step pause of a running script: prints the phase, waits for Enter on
+// the operator's terminal.
+void ScriptStepPause(const wchar_t* text);
 
 // --- Each platform's (script_console_linux.cpp, script_console_windows.cpp)
-// The script's text: the file at path (UTF-8), or standard input for "-";
-// false with the system's reason (UTF-8) in reason.
+// The script's text: the file at path (UTF-8), or standard input for "-",
+// at most size - 1 bytes of it; false with the system's reason (UTF-8).
 bool ReadScriptFile(const char* path, char* text, size_t size, size_t* length, char* reason, size_t reasonSize);
 bool OpenTerminal();            // the operator's terminal, for Enter; false: none
 void WaitForEnter();            // on it; at once once a stop is asked

@@ -13,7 +13,6 @@
 #include <initializer_list>
 
 #include "board_script.h"
-#include "command_line.h"
 #include "text.h"
 
 static volatile sig_atomic_t g_stop;
@@ -34,7 +33,6 @@ bool ReadScriptFile(const char* path, char* text, size_t size, size_t* length, c
     *length = used;
     reason[0] = '\0';
     if (error != 0) Append(reason, reasonSize, strerror(error));
-    else if (used + 1 >= size) Append(reason, reasonSize, "it is over a megabyte long");
     return reason[0] == '\0';
 }
 

@@ -7,6 +7,7 @@
 #include <cwchar>
 
 #include "board_script.h"
+#include "console.h"
 #include "text.h"
 
 static volatile LONG g_stop;
@@ -19,7 +20,7 @@ bool ReadScriptFile(const char* path, char* text, size_t size, size_t* length, c
     const bool fromInput = strcmp(path, "-") == 0;
     if (!fromInput) {
         wchar_t wide[PATH_MAX_WIDE] = L"";
-        MultiByteToWideChar(CP_UTF8, 0, path, -1, wide, PATH_MAX_WIDE);
+        WidenUtf8(path, wide, PATH_MAX_WIDE);
         file = CreateFileW(wide, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     }
     size_t used = 0;
@@ -49,15 +50,13 @@ bool ReadScriptFile(const char* path, char* text, size_t size, size_t* length, c
                                                                         end[-1] == L'.');)
             *--end = L'\0';
         Append(reason, reasonSize, message);
-    } else if (used + 1 >= size) {
-        Append(reason, reasonSize, "it is over a megabyte long");
     }
     return reason[0] == '\0';
 }
 
 bool OpenTerminal() {
     if (g_terminal != INVALID_HANDLE_VALUE) return true;
-    AttachConsole(ATTACH_PARENT_PROCESS);  // where it fails, attached already or no console at all
+    AttachStarterConsole();  // where it fails, there is no console at all
     g_terminal = CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                              OPEN_EXISTING, 0, nullptr);
     return g_terminal != INVALID_HANDLE_VALUE;
@@ -79,7 +78,7 @@ static BOOL WINAPI Stop(DWORD event) {
 }
 
 void CatchStop() {
-    AttachConsole(ATTACH_PARENT_PROCESS);
+    AttachStarterConsole();
     SetConsoleCtrlHandler(Stop, TRUE);
 }
 

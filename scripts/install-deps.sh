@@ -8,16 +8,14 @@
 #
 # A mirror caught in the middle of a sync is a normal event: a list that
 # cannot be fetched is tried again once, then the set-up goes on with the
-# lists it has. Where the i386 packages still cannot be installed, the rest
-# is installed, what was not is said in one line, and that line is kept in
-# build/not-installed.txt, where the 32-bit Wine run finds its reason to
-# report itself skipped.
+# lists it has, and what could not be installed is said in one line.
+# No foreign architecture is added: the 32-bit Wine runs from a root of its
+# own (tests/wine/root32.sh), made by debootstrap from the main suite alone.
 set -eu
 
 list=false
 if [ "${1:-}" = "--list" ]; then list=true; shift; fi
 purpose=${1:-}
-record="$(cd "$(dirname "$0")/.." && pwd)/build/not-installed.txt"
 
 # The Linux panel: compiler, CMake, Qt, the resource compiler (llvm-rc, which
 # runs clang to preprocess the script), a font; a virtual X server only where
@@ -28,12 +26,13 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 # The tests: GoogleTest and the benchmark; the Windows cross builds and Wine;
-# qemu with a guest's tools; screenshots and driving X windows; the Debian
-# package's checks; the waveform readers.
+# debootstrap for the 32-bit Wine's root; qemu with a guest's tools;
+# screenshots and driving X windows; the Debian package's checks; the
+# waveform readers.
 test_packages="$run_packages xvfb xauth
   googletest libgtest-dev libgmock-dev libbenchmark-dev valgrind
   g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-  wine wine64 wine32:i386 fonts-wine
+  wine wine64 fonts-wine debootstrap
   qemu-system-x86 busybox-static cpio strace xz-utils python3
   x11-apps imagemagick xdotool
   dpkg-dev lintian desktop-file-utils appstream
@@ -59,23 +58,13 @@ fi
 installed() { dpkg-query -W -f='${Status}\n' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 missing=""
 for p in $packages; do installed "$p" || missing="$missing $p"; done
-# The record speaks of the tests' packages: only their set-up renews it.
-if [ -z "$missing" ]; then
-  [ "$purpose" != test ] || rm -f "$record"
-  exit 0
-fi
-
-# wine32 is an i386 package; only the tests need it.
-needs_i386=false
-case "$missing" in *:i386*) dpkg --print-foreign-architectures | grep -qx i386 || needs_i386=true ;; esac
+[ -n "$missing" ] || exit 0
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "Missing packages. Run as root:" >&2
-  if $needs_i386; then printf 'dpkg --add-architecture i386 && ' >&2; fi
   echo "apt-get update && apt-get install -y --no-install-recommends$missing" >&2
   exit 1
 fi
-if $needs_i386; then dpkg --add-architecture i386; fi
 
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
@@ -93,14 +82,6 @@ if ! apt-get update >"$log" 2>&1; then
 fi
 failed_lists=$(sed -n 's|^E: Failed to fetch .*/dists/\([^ ]*\)/Packages.*|\1|p' "$log" | paste -sd ' ')
 
-# apt's reason in one line: the first i386 dependency it could not meet (or
-# any), or else its last error.
-apt_reason() {
-  reason=$( (grep ':i386 : Depends: ' "$log"; grep ' : Depends: ' "$log") | head -n 1 | sed 's/^ *//; s/  */ /g')
-  [ -n "$reason" ] || reason=$(grep '^E: ' "$log" | tail -n 1 | sed 's/^E: //')
-  echo "$reason"
-}
-
 apt_install() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$@" >"$log" 2>&1
   status=$?
@@ -108,22 +89,17 @@ apt_install() {
   return $status
 }
 
-# Security updates come from their own suite: nothing is pinned to the main
-# one, so a mirror out of step costs the i386 packages at most, never the
-# fixes of the rest.
-[ "$purpose" != test ] || rm -f "$record"
 apt_install $missing && exit 0
-others="" i386=""
+# Then one by one, so that one package out of reach costs only itself and
+# what needs it; apt's reason in one line: the first dependency it could
+# not meet, or else its last error.
+not_installed="" reason=""
 for p in $missing; do
-  case "$p" in *:i386) i386="$i386 $p" ;; *) others="$others $p" ;; esac
+  apt_install "$p" >/dev/null && continue
+  not_installed="$not_installed $p"
+  [ -n "$reason" ] || reason=$(grep ' : Depends: ' "$log" | head -n 1 | sed 's/^ *//; s/  */ /g')
+  [ -n "$reason" ] || reason=$(grep '^E: ' "$log" | tail -n 1 | sed 's/^E: //')
 done
-[ -n "$i386" ] || { echo "install-deps: could not install:$missing: $(apt_reason)" >&2; exit 1; }
-if [ -n "$others" ]; then
-  apt_install $others || { echo "install-deps: could not install:$others: $(apt_reason)" >&2; exit 1; }
-  apt_install $i386 && exit 0
-fi
-line="could not install$i386: $(apt_reason)"
-[ -z "$failed_lists" ] || line="$line (package lists not fetched: $failed_lists)"
-mkdir -p "$(dirname "$record")"
-echo "$line" >"$record"
-echo "install-deps: $line. The 32-bit Wine run will be skipped; everything else is installed." >&2
+[ -n "$not_installed" ] || exit 0
+[ -z "$failed_lists" ] || reason="$reason (package lists not fetched: $failed_lists)"
+echo "install-deps: could not install:$not_installed: $reason; the rest is installed." >&2

@@ -33,10 +33,9 @@ TEST(PpdevPortDeathTest, RefusesWhatIsNotAUsableParallelPort) {
         {"/dev/null", "Inappropriate ioctl for device", "not a parallel port"},
     };
     for (const RefusalCase& c : cases) {
-        const char* args[] = {"--port", c.path};
         const std::string said = std::string("cannot use the parallel port ") + c.path + ": " + c.reason +
                                  ".*Fix: .*" + c.fix + ".*BOX:.*" + c.path + ".*" + c.reason;
-        EXPECT_EXIT(PortStartWith(2, args), testing::ExitedWithCode(1), said);
+        EXPECT_EXIT(PortStart(ReadPortValue(c.path)), testing::ExitedWithCode(1), said);
     }
 }
 

@@ -6,8 +6,6 @@
 #include "bus_cycles.h"
 #include "sim_board.h"
 
-void StepNotifier(const wchar_t*) {}
-
 int main(int argc, char** argv) {
     if (argc != 2) {
         fprintf(stderr, "usage: vcd_write_read OUT.vcd\n");

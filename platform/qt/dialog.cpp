@@ -196,7 +196,7 @@ INT_PTR DialogBoxParamW(HINSTANCE, LPCWSTR templateName, HWND owner, DLGPROC pro
     const ResourceData resource = FindResourceData(RESOURCE_DIALOG, id);
     DialogTemplate tmpl;
     if (resource.data == nullptr || !ParseDialogTemplate(resource.data, resource.size, &tmpl)) return -1;
-    EnsureApplication();
+    if (!EnsureApplication()) return -1;
 
     WindowHandle handle;
     handle.proc = proc;

@@ -34,7 +34,7 @@ HICON LoadIconW(HINSTANCE, LPCWSTR name) {
         images.append(reinterpret_cast<const char*>(image.data), qsizetype(image.size));
     }
     file.append(images);
-    EnsureApplication();
+    if (!EnsureApplication()) return nullptr;
     const QImage picture = QImage::fromData(file, "ICO");
     if (picture.isNull()) return nullptr;
     // Held until the process ends, as a loaded icon is.

@@ -1,10 +1,10 @@
-// Linux entry: the panel's own wWinMain does the rest, as on Windows, where
-// the C runtime keeps the arguments for the port library's start.
-#include "command_line.h"
+// The layer's main: keeps the arguments, as Windows' C runtime does, and
+// calls the program's own entry.
 #include "windows.h"
 
 int main(int argc, char** argv) {
-    KeepProgramArguments(argc - 1, argv + 1);
+    __argc = argc;
+    __argv = argv;
     wchar_t noCommandLine[] = L"";
     return wWinMain(GetModuleHandleW(nullptr), nullptr, noCommandLine, 1);
 }

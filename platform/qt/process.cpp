@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "window_handle.h"
 
@@ -15,28 +16,38 @@ static ModuleHandle g_module;
 
 HMODULE GetModuleHandleW(LPCWSTR name) { return name == nullptr ? &g_module : nullptr; }
 
-// Qt ends a program it finds no display for with a page of its plugin
-// loader's findings and an abort. Said in one line instead, with what to do.
-static void NoDisplay(QtMsgType type, const QMessageLogContext&, const QString&) {
+int __argc = 0;
+char** __argv = nullptr;
+
+static bool HaveDisplay() {
+    const char* x11 = getenv("DISPLAY");
+    const char* wayland = getenv("WAYLAND_DISPLAY");
+    const char* platform = getenv("QT_QPA_PLATFORM");
+    const bool elsewhere = platform != nullptr && *platform != '\0' && strncmp(platform, "xcb", 3) != 0 &&
+                           strncmp(platform, "wayland", 7) != 0;  // offscreen, vnc: a display of Qt's own
+    return elsewhere || (x11 != nullptr && *x11 != '\0') || (wayland != nullptr && *wayland != '\0');
+}
+
+// A display named but out of reach: Qt would end the program with a page of
+// its plugin loader's findings and an abort. Said in one line instead.
+static void DisplayOutOfReach(QtMsgType type, const QMessageLogContext&, const QString&) {
     if (type != QtFatalMsg) return;  // the loader's findings on the way
-    fprintf(stderr,
-            "%s: no display to open the panel on. Start it in a desktop session, or with make run, which "
-            "starts a virtual display; over ssh, use ssh -X.\n",
-            program_invocation_short_name);
+    fprintf(stderr, "%s: the display cannot be opened.\n", program_invocation_short_name);
     // Qt is half made: nothing of it may run on the way out.
     fflush(nullptr);
     _exit(1);
 }
 
-// Qt takes no command line of the program's: the port library reads that.
-void EnsureApplication() {
+// Qt takes no command line of the program's.
+bool EnsureApplication() {
     static int argc = 1;
-    static char name[] = "kalderon-test";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance() != nullptr) return;
-    const QtMessageHandler before = qInstallMessageHandler(NoDisplay);
+    static char* argv[] = {program_invocation_short_name, nullptr};
+    if (QApplication::instance() != nullptr) return true;
+    if (!HaveDisplay()) return false;
+    const QtMessageHandler before = qInstallMessageHandler(DisplayOutOfReach);
     new QApplication(argc, argv);
     qInstallMessageHandler(before);
+    return true;
 }
 
 // number * numerator / denominator, rounded half away from zero, as the

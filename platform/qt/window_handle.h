@@ -27,9 +27,11 @@ HWND HandleOfWidget(const QWidget* widget);
 // A control tells its dialog: WM_COMMAND with its id and the notification.
 LRESULT NotifyParent(HWND control, WORD code);
 
-// Qt starts on the first window or box, so that a port library can refuse
-// to run before there is any display to speak of.
-void EnsureApplication();
+// Qt starts on the first window or box, so that a program can refuse to run
+// before there is any display to speak of. False where there is no display
+// to start on: the call that needed it fails, as Win32's do where there is
+// no desktop.
+bool EnsureApplication();
 
 // The controls the template makes, by class.
 QWidget* CreateButton(HWND control, const std::u16string& text, QWidget* dialog);

@@ -131,7 +131,14 @@ HICON LoadIconW(HINSTANCE instance, LPCWSTR name);
 int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
 [[noreturn]] void ExitProcess(UINT code);
 
-// The program's entry, which the panel defines and the Linux main calls.
+// The program's entry, which the program defines and the layer's main calls.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR commandLine, int show);
+
+// The arguments main was given, kept by the layer's main as the C runtime
+// keeps them for a Windows program (where they are UTF-16, __wargv; here the
+// bytes as given, usually UTF-8); 0 and null in a program with a main of its
+// own.
+extern int __argc;
+extern char** __argv;
 
 #endif  // RC_INVOKED

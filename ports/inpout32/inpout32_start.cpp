@@ -3,7 +3,6 @@
 // Every refusal comes before the first port access.
 #include <windows.h>
 
-#include "command_line.h"
 #include "lpt_list.h"
 #include "port_choice.h"
 #include "port_io.h"
@@ -35,12 +34,9 @@ static bool StartedSimulatedBoard() {
     return true;
 }
 
-// The command line first: help, the version and a usage error need no port.
 // The simulated board takes the --port an operator's shortcut may carry, and
 // answers wherever it is asked.
-void PortStart() {
-    const char* args[PORT_ARGS_MAX];
-    const PortArgument asked = StartCommandLine(ProgramArguments(args), args, WINDOWS_PROGRAM);
+void PortStart(const PortArgument& asked) {
     CheckDriver();
     if (StartedSimulatedBoard()) return;
     // A base needs no list, so Windows is not asked for one.

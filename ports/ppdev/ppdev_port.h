@@ -17,8 +17,6 @@ constexpr PortReach KERNEL_REACH = {PPDEV_PATH, false, true};
 // Inp32/Out32 then use, or -1 with errno saying why.
 int ClaimParallelPort(const char* path);
 
-// PortStart with the arguments given here rather than the process's own:
-// answers the command line (command_line.h), then refuses (port_refusal.h)
-// a port it cannot choose or claim; any access that fails after the claim
-// refuses to go on likewise.
-void PortStartWith(int count, const char* const* args);
+// PortStart (port_choice.h) refuses (port_refusal.h) a port it cannot
+// choose or claim; any access that fails after the claim refuses to go on
+// likewise.

@@ -3,7 +3,6 @@
 // refusal comes before the first port access.
 #include <cerrno>
 
-#include "command_line.h"
 #include "kernel_ports.h"
 #include "port_choice.h"
 #include "port_io.h"
@@ -12,8 +11,7 @@
 
 static const PortText* Advice() { return HaveUsbPrinter() ? &LINUX_USB_ADAPTER : nullptr; }
 
-void PortStartWith(int count, const char* const* args) {
-    const PortArgument asked = StartCommandLine(count, args, LINUX_PROGRAM);
+void PortStart(const PortArgument& asked) {
     static FoundPort found[FOUND_PORTS_MAX];
     const int listed = ListKernelPorts(found);
     const ChosenPort chosen = ChoosePort(asked, found, listed, KERNEL_REACH);
@@ -22,9 +20,4 @@ void PortStartWith(int count, const char* const* args) {
         const int error = errno;
         RefusePort(OpeningRefusal(chosen.name, error, found, listed, LINUX_PORT_WORDS, Advice()));
     }
-}
-
-void PortStart() {
-    const char* args[PORT_ARGS_MAX];
-    PortStartWith(ProgramArguments(args), args);
 }

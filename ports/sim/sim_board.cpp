@@ -1,6 +1,6 @@
 #include "sim_board.h"
 
-#include "command_line.h"
+#include "console.h"
 #include "port_io.h"
 #include "port_refusal.h"
 #include "text.h"

@@ -1,12 +1,7 @@
-// kalderon-test-sim's start on Linux: its command line (which names no
-// port), then the board. The Windows program reads its own command line and
-// then calls the DLL's start (sim_marker.cpp).
-#include "command_line.h"
-#include "port_io.h"
+// kalderon-test-sim's start on Linux: its command line names no port, so
+// there is none to take; only the board. The Windows program calls the
+// DLL's start instead (sim_marker.cpp).
+#include "port_choice.h"
 #include "sim_board.h"
 
-void PortStart() {
-    const char* args[PORT_ARGS_MAX];
-    StartCommandLine(ProgramArguments(args), args, LINUX_SIM_PROGRAM);
-    SimBoardStart();
-}
+void PortStart(const PortArgument&) { SimBoardStart(); }

@@ -1,7 +1,7 @@
 // The simulated board's start: no port to look up or take hold of, only the
 // board in its start state, tracing to the file KALDERON_PORT_TRACE names.
 // Where it is not set, a trace a test program has started goes on.
-#include "command_line.h"
+#include "console.h"
 #include "port_io.h"
 #include "sim_board.h"
 

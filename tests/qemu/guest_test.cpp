@@ -12,9 +12,6 @@
 #include "board_ops.h"
 #include "ppdev_port.h"
 
-// Step mode stays off in the guest: nothing pauses.
-void StepNotifier(const wchar_t*) {}
-
 // The guest has no display: standard error carries the port's troubles.
 void ShowPortTrouble(const wchar_t*) {}
 
@@ -29,6 +26,12 @@ static void RunSequence() {
     for (int i = 0; i < 256; ++i) StepAddress();  // the last one carries
 }
 
+// The port the operator's arguments name: --port PORT, or none.
+static PortArgument Asked(int count, const char* const* args) {
+    if (count == 2 && strcmp(args[0], "--port") == 0) return ReadPortValue(args[1]);
+    return {PortAsked::Default, 0, ""};
+}
+
 // The program's start-up as a child, with the operator's arguments and
 // optionally as an unprivileged user: it must refuse with status 1.
 static int Refuse(const char* uid, int count, const char* const* args) {
@@ -38,7 +41,7 @@ static int Refuse(const char* uid, int count, const char* const* args) {
             const gid_t id = gid_t(atoi(uid));
             if (setgroups(0, nullptr) != 0 || setgid(id) != 0 || setuid(id) != 0) _exit(99);
         }
-        PortStartWith(count, args);
+        PortStart(Asked(count, args));
         _exit(0);
     }
     int status = 0;
@@ -56,7 +59,7 @@ int main(int argc, char** argv) {
     const char* const* args = argv + 2;
     if (strcmp(mode, "refuse") == 0) return Refuse(nullptr, count, args);
     if (strcmp(mode, "refuse-as") == 0 && argc == 3) return Refuse(argv[2], 0, nullptr);
-    PortStartWith(count, args);
+    PortStart(Asked(count, args));
     if (strcmp(mode, "sequence") == 0) {
         RunSequence();
     } else if (strcmp(mode, "timer") == 0) {

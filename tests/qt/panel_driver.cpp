@@ -142,6 +142,7 @@ INT_PTR RunDialog(int templateId, DLGPROC proc, const std::function<void()>& scr
         }
     });
     PanelSession.instance = GetModuleHandleW(nullptr);
+    StepNotifier = PanelStepNotifier;  // as the entry installs it
     g_proc = proc;
     const INT_PTR result = DialogBoxParamW(PanelSession.instance, MAKEINTRESOURCEW(templateId), nullptr, RecordingProc, 0);
     g_dialog = nullptr;

@@ -5,12 +5,13 @@
 std::vector<std::wstring> StepPauses;
 void (*OnStepPause)() = nullptr;
 
+static void RecordStepPause(const wchar_t* text) {
+    StepPauses.push_back(text);
+    if (OnStepPause != nullptr) OnStepPause();
+}
+
 void ResetStepRecorder() {
     StepPauses.clear();
     OnStepPause = nullptr;
-}
-
-void StepNotifier(const wchar_t* text) {
-    StepPauses.push_back(text);
-    if (OnStepPause != nullptr) OnStepPause();
+    StepNotifier = RecordStepPause;
 }

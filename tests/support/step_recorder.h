@@ -1,5 +1,5 @@
-// The final program's StepNotifier, for tests: records each pause's text and
-// runs an optional hook while the pause is "up".
+// A StepNotifier for tests, installed by ResetStepRecorder: records each
+// pause's text and runs an optional hook while the pause is "up".
 #pragma once
 
 #include <string>

@@ -1,0 +1,47 @@
+// Texts for the operator, built by hand into terminated buffers that cut at
+// their end: no printf family, which on Windows brings MinGW's own (with a
+// floating-point converter) into every program and DLL. Also the one UTF-8
+// codec, the one decimal formatter and the one number reader of the program.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Bytes the operator gave (a path, an argument, a script line, a system
+// message) as wide text, decoded by hand, since a wide format's %s would need
+// a UTF-8 locale the programs never set. Each piece that is not UTF-8 (a
+// stray byte, an overlong form, a surrogate, a code beyond U+10FFFF, a cut
+// sequence) shows as one '?', and the text goes on after it. A character
+// beyond 16 bits is a surrogate pair where wchar_t is 16 bits; a pair is
+// never cut in half.
+void WidenUtf8(const char* bytes, wchar_t* out, size_t size);
+// The way back: wide text as UTF-8, a pair as one character, a lone
+// surrogate as '?'; a character is never cut in half.
+void NarrowToUtf8(const wchar_t* text, char* out, size_t size);
+
+void Append(char* to, size_t size, const char* text);
+void Append(wchar_t* to, size_t size, const wchar_t* text);
+void Append(wchar_t* to, size_t size, const char* utf8);  // widened
+void Append(char* to, size_t size, const wchar_t* text);  // as UTF-8
+// n in upper-case hex, with at least digits digits.
+void AppendHex(char* to, size_t size, uint32_t n, int digits);
+void AppendDecimal(char* to, size_t size, uint64_t n);
+void AppendDecimal(wchar_t* to, size_t size, uint64_t n);
+
+// Each part in turn: Add(text, "\"", given, "\" is not a port").
+template <typename Char, size_t N, typename... Parts>
+void Add(Char (&to)[N], const Parts&... parts) {
+    (Append(to, N, parts), ...);
+}
+
+// How a number may be written where it is read:
+//   HEX     a port base: hex digits, an optional 0x before them
+//   DECIMAL an LPT number
+//   SCRIPT  a script's byte or count: 90, 0x5A or 0b01011010
+enum class NumberForm { Hex, Decimal, Script };
+
+// The number at *at, no more than max, in either case; *at moved past it.
+// False (and *at unmoved) where there is no digit or the number is above max.
+bool ReadNumber(const char** at, NumberForm form, uint32_t max, uint32_t* value);
+// The same, for a whole word: nothing may follow the number.
+bool ReadWholeNumber(const char* word, NumberForm form, uint32_t max, uint32_t* value);

@@ -1,0 +1,51 @@
+// The Linux programs' words: English, as on standard output.
+#include "command_line.h"
+
+const ProgramWords LINUX_PROGRAM = {
+    "kalderon-test",
+    "kalderon-test",
+    "[--port PORT] [--run FILE]",
+    "The operator's test panel for the device-programmer board on a parallel port.\n"
+    "\n"
+    "Options:\n"
+    "  --port PORT   the port the board hangs on; without it, /dev/parport0:\n"
+    "                  a device       --port /dev/parport1\n"
+    "                  a base (hex)   --port 0x278    or a range   --port 0x278-0x27F\n"
+    "  --run FILE    run the board script FILE (- for standard input) instead of\n"
+    "                the panel, with no window; each line an operation:\n"
+    "                write REGISTER BYTE, read [= BYTE], reset, step [COUNT], timer,\n"
+    "                steps on|off, repeat COUNT ... end, wait MS\n"
+    "  -h, --help    print this help and exit\n"
+    "  --version     print the version and exit\n"
+    "\n"
+    "Exit status: 0 when the panel is closed or the script ran; 1 when the board\n"
+    "cannot be reached (no such port, or it cannot be opened), a script's read\n"
+    "found another byte, or there is no display for the panel; 2 for a wrong\n"
+    "command line or script; 130 when Ctrl+C stopped a script.\n"
+    "The manual: man kalderon-test\n",
+    true,
+    false,
+};
+
+const ProgramWords LINUX_SIM_PROGRAM = {
+    "kalderon-test-sim",
+    "kalderon-test-sim",
+    "[--run FILE]",
+    "The operator's test panel on a simulated board: no port and no hardware.\n"
+    "KALDERON_PORT_TRACE=FILE appends every port access to FILE; a FILE ending\n"
+    "in .vcd is a waveform.\n"
+    "\n"
+    "Options:\n"
+    "  --run FILE    run the board script FILE (- for standard input) instead of\n"
+    "                the panel, with no window (man kalderon-test)\n"
+    "  -h, --help    print this help and exit\n"
+    "  --version     print the version and exit\n"
+    "\n"
+    "Exit status: 0 when the panel is closed or the script ran; 1 when the trace\n"
+    "file cannot be written, a script's read found another byte, or there is no\n"
+    "display for the panel; 2 for a wrong command line or script; 130 when Ctrl+C\n"
+    "stopped a script.\n"
+    "The manual: man kalderon-test\n",
+    false,
+    false,
+};
