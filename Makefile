@@ -3,7 +3,7 @@
 JOBS ?= $(shell nproc)
 export CMAKE_BUILD_PARALLEL_LEVEL := $(JOBS)
 
-.PHONY: run test deps-run deps-test deps-bench linux linux-asan windows windows-x64 package-linux package-windows \
+.PHONY: run test deps-run deps-test deps-bench deps-package-linux deps-package-windows linux linux-asan windows windows-x64 package-linux package-windows \
 	bench clean
 
 # Only what the Linux panel needs, in a build tree of its own.
@@ -24,23 +24,30 @@ deps-test:
 deps-bench:
 	scripts/install-deps.sh bench
 
+deps-package-linux:
+	scripts/install-deps.sh package-linux
+
+deps-package-windows:
+	scripts/install-deps.sh package-windows
+
 linux linux-asan windows-x64:
 	cmake --workflow --preset $@
 
-# Where the machine runs no 32-bit programs (or KALDERON_32BIT_IN_VM=1), the
-# 32-bit Wine run goes to a qemu guest; it is reported skipped only where no
-# guest can be booted, with the reason after the summary.
+# The 32-bit Wine runs from a 32-bit root of its own (made once, in
+# ~/.cache/kalderon-test); where the machine runs no 32-bit programs (or
+# KALDERON_32BIT_IN_VM=1), in a qemu guest. It is reported skipped only where
+# the root cannot be made or no guest booted, with the reason after the summary.
 windows:
 	cmake --workflow --preset $@
 	@grep -h '^SKIPPED:' build/windows/Testing/Temporary/LastTest.log || true
 
 # The packages alone: the tests neither built nor run, so none of their
 # packages is needed (the presets turn them on again for make test).
-package-linux:
+package-linux: deps-package-linux
 	cmake --preset linux -DKALDERON_TESTS=OFF && cmake --build --preset linux
 	cd build/linux && cpack -G DEB
 
-package-windows:
+package-windows: deps-package-windows
 	for p in windows windows-x64; do \
 	  cmake --preset $$p -DKALDERON_TESTS=OFF && cmake --build --preset $$p && (cd build/$$p && cpack -G ZIP) || exit 1; \
 	done

@@ -13,8 +13,14 @@ string(REGEX REPLACE "[ \n]*<!--[^>]*-->" "" manifest "${manifest}")
 string(CONFIGURE "${manifest}" manifest @ONLY)
 file(CONFIGURE OUTPUT ${MANIFEST_FILE} CONTENT "${manifest}")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS resources/kalderon-test.manifest.in)
+set(FILE_DESCRIPTION "Тестовая панель платы программатора")
+set(ORIGINAL_FILENAME kalderon-test.exe)
 configure_file(resources/version.rc.in ${CMAKE_BINARY_DIR}/version.rc @ONLY)
-set_source_files_properties(${CMAKE_BINARY_DIR}/version.rc PROPERTIES OBJECT_DEPENDS ${MANIFEST_FILE})
+set(FILE_DESCRIPTION "Тестовая панель платы программатора: запуск из командной строки")
+set(ORIGINAL_FILENAME kalderon-test.com)
+configure_file(resources/version.rc.in ${CMAKE_BINARY_DIR}/version-com.rc @ONLY)
+set_source_files_properties(${CMAKE_BINARY_DIR}/version.rc ${CMAKE_BINARY_DIR}/version-com.rc PROPERTIES
+  OBJECT_DEPENDS ${MANIFEST_FILE})
 
 # The program: one port library chosen at link time, with its words, as the
 # Linux programs are defined; the template is a resource of its own here.
@@ -39,7 +45,7 @@ set_property(SOURCE resources/panel.rc APPEND PROPERTY INCLUDE_DIRECTORIES ${CMA
 
 # The console's way in: cmd runs kalderon-test.com before kalderon-test.exe,
 # and waits for it, with the program's output and exit status.
-add_executable(kalderon-test-com script/kalderon_test_com.cpp)
+add_executable(kalderon-test-com script/kalderon_test_com.cpp ${CMAKE_BINARY_DIR}/version-com.rc)
 set_target_properties(kalderon-test-com PROPERTIES OUTPUT_NAME kalderon-test SUFFIX .com)
 target_link_options(kalderon-test-com PRIVATE -municode -static -static-libgcc -static-libstdc++)
 

@@ -60,13 +60,16 @@ CommandLine ReadCommandLine(int count, const char* const* args, const ProgramWor
         if (Is(word, "--help") || Is(word, "-h") || Is(word, "/?"))
             return {ProgramAsked::Help, line.port, {}, word, nullptr};
         if (Is(word, "--version")) return {ProgramAsked::Version, line.port, {}, word, nullptr};
-        if (Option(PORT_OPTION, count, args, &i, &value)) {
+        const bool port = Option(PORT_OPTION, count, args, &i, &value);
+        const bool run = !port && Option(RUN_OPTION, count, args, &i, &value);
+        if ((port || run) && strlen(value) > size_t(WORD_BYTES_MAX)) return Wrong(UsageError::TooLong, value);
+        if (port) {
             if (!program.takesPort) return Wrong(UsageError::NoPortNeeded, PORT_OPTION);
             if (portGiven) return Wrong(UsageError::GivenTwice, PORT_OPTION);
             if (*value == '\0') return Wrong(UsageError::NoValue, PORT_OPTION);
             line.port = ReadPortValue(value);
             portGiven = true;
-        } else if (Option(RUN_OPTION, count, args, &i, &value)) {
+        } else if (run) {
             if (line.script != nullptr) return Wrong(UsageError::GivenTwice, RUN_OPTION);
             if (*value == '\0') return Wrong(UsageError::NoValue, RUN_OPTION);
             line.script = value;

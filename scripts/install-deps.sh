@@ -1,7 +1,11 @@
 #!/bin/sh
 # Installs the Debian 12 or 13 packages one purpose needs, if any are missing:
-#   run   build and open the Linux panel (make run): no Wine, qemu or MinGW
-#   test  build everything and run every test (make test); includes run's
+#   run              build and open the Linux panel (make run): no Wine, qemu or MinGW
+#   test             build everything and run every test (make test); includes run's
+#   bench            the timer benchmark (make bench)
+#   package-linux    the Debian package (make package-linux): run's, and dpkg-dev
+#                    and file, without which CPack makes a package with no Depends
+#   package-windows  the operators' zips (make package-windows): MinGW
 # With --list it only prints the purpose's packages, one per line.
 # As root it runs apt-get itself; otherwise it prints the one line to run.
 # Usage: install-deps.sh [--list] run|test
@@ -35,8 +39,13 @@ test_packages="$run_packages xvfb xauth
   wine wine64 fonts-wine debootstrap
   qemu-system-x86 busybox-static cpio strace xz-utils python3
   x11-apps imagemagick xdotool
-  dpkg-dev lintian desktop-file-utils appstream
+  dpkg-dev file lintian desktop-file-utils appstream
   sigrok-cli gtkwave"
+# The packages alone: what CPack needs to find the Linux programs' own
+# dependencies; the Windows cross compilers and the resource compiler.
+package_linux_packages="$run_packages dpkg-dev file"
+package_windows_packages="cmake make g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
+  binutils-mingw-w64-x86-64"
 # The benchmark alone: the Linux build with the test libraries it links
 # (make bench), and valgrind to count its instructions.
 bench_packages="$run_packages googletest libgtest-dev libgmock-dev libbenchmark-dev valgrind"
@@ -45,7 +54,9 @@ case "$purpose" in
   run) packages=$run_packages ;;
   test) packages=$test_packages ;;
   bench) packages=$bench_packages ;;
-  *) echo "usage: $0 [--list] run|test|bench" >&2; exit 2 ;;
+  package-linux) packages=$package_linux_packages ;;
+  package-windows) packages=$package_windows_packages ;;
+  *) echo "usage: $0 [--list] run|test|bench|package-linux|package-windows" >&2; exit 2 ;;
 esac
 # One line each, duplicates dropped.
 packages=$(printf '%s\n' $packages | awk '!seen[$0]++')

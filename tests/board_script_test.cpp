@@ -3,6 +3,7 @@
 // link must put on the port (expected_traffic.h) and its exit statuses.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -77,18 +78,27 @@ struct ScriptRun {
     int status;
     std::string output;
     std::vector<std::string> trace;
+    double seconds;
 };
 
-ScriptRun RunScript(const std::string& script) {
+// The simulated board's program with these arguments; SCRIPT in them is a
+// file holding script, which with stdin goes to standard input instead.
+ScriptRun RunSim(std::string arguments, const std::string& script, bool stdin = false) {
     const std::string folder = testing::TempDir();
     const std::string scriptPath = folder + "script.txt", tracePath = folder + "script-trace.txt",
                       outputPath = folder + "script-output.txt";
     std::ofstream(scriptPath) << script;
     remove(tracePath.c_str());
-    const std::string command = "KALDERON_PORT_TRACE=" + tracePath + " " + SIM_PROGRAM + " --run " + scriptPath +
-                                " >" + outputPath + " 2>&1 </dev/null";
+    const size_t at = arguments.find("SCRIPT");
+    if (at != std::string::npos) arguments.replace(at, 6, scriptPath);
+    // No display: no box may hold a run.
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY KALDERON_PORT_TRACE=" + tracePath + " " +
+                                SIM_PROGRAM + " " + arguments + " >" + outputPath + " 2>&1 <" +
+                                (stdin ? scriptPath : "/dev/null");
     ScriptRun run;
+    const auto start = std::chrono::steady_clock::now();
     const int status = system(command.c_str());
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     std::ifstream output(outputPath);
     run.output.assign(std::istreambuf_iterator<char>(output), {});
@@ -96,6 +106,8 @@ ScriptRun RunScript(const std::string& script) {
     for (std::string line; std::getline(trace, line);) run.trace.push_back(line);
     return run;
 }
+
+ScriptRun RunScript(const std::string& script) { return RunSim("--run SCRIPT", script); }
 
 // The panel's operations from a script: the same accesses as the panel's
 // buttons; a read that finds another byte ends with 1 after its line; a
@@ -124,6 +136,48 @@ TEST(BoardScriptRun, PutsOnThePortWhatThePanelWouldAndSaysHowItWent) {
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.output.find("script.txt:2: \"0x100\" is not a byte"), std::string::npos) << run.output;
     EXPECT_TRUE(run.trace.empty()) << "a port was touched before the script was checked";
+}
+
+struct RunCase {
+    const char* name;
+    std::string arguments, script;
+    bool stdin;
+    int status;
+    std::string says;  // somewhere in the output
+    std::vector<std::string> trace;
+    double seconds;  // at least
+};
+
+std::vector<std::string> Reset() { return TraceLines(WriteCycles(RESET_WRITES)); }
+
+std::vector<std::string> ResetAndSteps(int steps) {
+    std::vector<RegisterWrite> writes = RESET_WRITES;
+    for (int i = 1; i <= steps; ++i) writes.push_back({REG_ADDR_LOW, uint8_t(i)});
+    return TraceLines(WriteCycles(writes));
+}
+
+TEST(BoardScriptRun, EachOperationAndWayInAsTheReaderPromises) {
+    const RunCase cases[] = {
+        {"repeats nest, step takes a count", "--run SCRIPT", "reset\nrepeat 2\n repeat 3\n  step 2\n end\nend\n",
+         false, 0, "", ResetAndSteps(12), 0},
+        {"wait pauses between operations", "--run SCRIPT", "reset\nwait 300\n", false, 0, "", Reset(), 0.3},
+        {"--run - reads standard input", "--run -", "reset\nread\n", true, 0, "read 0xFF\n", {}, 0},
+        {"timer prints its count", "--run SCRIPT", "timer\n", false, 0, "timer 5000\n", {}, 0},
+        {"a script over the limit", "--run SCRIPT", std::string(SCRIPT_BYTES_MAX + 1, '#'), false, 2,
+         "cannot read the script " + testing::TempDir() + "script.txt: it is over a megabyte long", {}, 0},
+        {"a usage error before the script is read", "--port x --run missing.txt", "", false, 2,
+         "kalderon-test-sim: \"--port\": the simulated board needs no port", {}, 0},
+    };
+    for (const RunCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScriptRun run = RunSim(c.arguments, c.script, c.stdin);
+        EXPECT_EQ(run.status, c.status) << run.output;
+        EXPECT_NE(run.output.find(c.says), std::string::npos) << run.output;
+        if (!c.trace.empty()) {
+            EXPECT_EQ(run.trace, c.trace);
+        }
+        EXPECT_GE(run.seconds, c.seconds);
+    }
 }
 
 }  // namespace

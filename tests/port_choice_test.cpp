@@ -15,6 +15,7 @@
 #include "inpout32/lpt_list.h"
 #include "port_choice.h"
 #include "port_refusal.h"
+#include "text.h"
 #include "ppdev/ppdev_port.h"
 
 // Only the texts are asked for here; nothing is refused.
@@ -73,6 +74,8 @@ struct CommandLineCase {
     const char* word;
 };
 
+const std::string LONG_WORD(WORD_BYTES_MAX + 1, 'x');
+
 TEST(CommandLine, HelpVersionOrTheFirstWrongWord) {
     const CommandLineCase cases[] = {
         {{"--help"}, LINUX_PROGRAM, ProgramAsked::Help, UsageError::None, "--help"},
@@ -88,6 +91,12 @@ TEST(CommandLine, HelpVersionOrTheFirstWrongWord) {
         {{"--port"}, LINUX_SIM_PROGRAM, ProgramAsked::Wrong, UsageError::NoPortNeeded, "--port"},
         {{"--run="}, LINUX_SIM_PROGRAM, ProgramAsked::Wrong, UsageError::NoValue, "--run"},
         {{"--run", "a", "--run", "b"}, LINUX_PROGRAM, ProgramAsked::Wrong, UsageError::GivenTwice, "--run"},
+        {{"--run", LONG_WORD.c_str()}, WINDOWS_PROGRAM, ProgramAsked::Wrong, UsageError::TooLong, LONG_WORD.c_str()},
+        // Every word is read, however many: the ninth decides here.
+        {{"--port", "1", "--run", "a", "-h", "-h", "-h", "-h", "--bogus"}, LINUX_PROGRAM, ProgramAsked::Help,
+         UsageError::None, "-h"},
+        {{"--port=1", "--run=a", "b", "c", "d", "e", "f", "g", "h"}, LINUX_PROGRAM, ProgramAsked::Wrong,
+         UsageError::StrayWord, "b"},
     };
     for (const CommandLineCase& c : cases) {
         const CommandLine line = ReadCommandLine(int(c.args.size()), c.args.data(), c.program);
@@ -99,6 +108,40 @@ TEST(CommandLine, HelpVersionOrTheFirstWrongWord) {
     EXPECT_STREQ(CommandLineAnswer(ReadCommandLine(3, junk, LINUX_PROGRAM), LINUX_PROGRAM).text,
                  "kalderon-test: unexpected word \"junk\"\nUsage: kalderon-test [--port PORT] [--run FILE]\n"
                  "More: kalderon-test --help\n");
+    const char* const tooLong[] = {LONG_WORD.c_str()};
+    EXPECT_STREQ(CommandLineAnswer(ReadCommandLine(1, tooLong, WINDOWS_PROGRAM), WINDOWS_PROGRAM).text,
+                 ("Слово длиннее 1023 байт: «" + LONG_WORD.substr(0, 40) + "…».\nЗапуск: kalderon-test.exe "
+                  "[--port ПОРТ] [--run ФАЙЛ]\nСправка: kalderon-test.exe --help\n").c_str());
+}
+
+// The one UTF-8 codec, both ways: each piece that is not UTF-8 is one '?',
+// and the text goes on after it.
+struct Utf8Case {
+    const char* bytes;
+    const wchar_t* wide;
+};
+
+TEST(Text, BytesThatAreNotUtf8ShowAsOneQuestionMarkEachAndNeverCutTheText) {
+    const Utf8Case cases[] = {
+        {"ab\xC0\x80" "cd", L"ab??cd"},                  // an overlong NUL: two bytes that start nothing
+        {"\xE0\x80\xAF.", L"???."},                       // an overlong three-byte form
+        {"\xF7\xBF\xBF\xBF", L"????"},                   // beyond U+10FFFF
+        {"\xF4\x90\x80\x80", L"????"},                   // U+110000
+        {"\xED\xA0\x80x", L"???x"},                       // a surrogate
+        {"\xE2\x82x\xE2", L"?x?"},                        // a cut sequence, one '?' each
+        {"\xD0\x9F\xE2\x82\xAC\xF0\x9D\x84\x9E", L"П€\U0001D11E"},  // two, three and four bytes
+    };
+    for (const Utf8Case& c : cases) {
+        wchar_t wide[16] = L"";
+        WidenUtf8(c.bytes, wide, 16);
+        EXPECT_EQ(std::wstring(wide), std::wstring(c.wide)) << c.bytes;
+    }
+    char narrow[16] = "";
+    const wchar_t loneSurrogate[] = {L'a', wchar_t(0xDC00), L'b', 0};
+    NarrowToUtf8(loneSurrogate, narrow, sizeof narrow);
+    EXPECT_STREQ(narrow, "a?b");
+    NarrowToUtf8(L"П€\U0001D11E", narrow, sizeof narrow);
+    EXPECT_STREQ(narrow, "\xD0\x9F\xE2\x82\xAC\xF0\x9D\x84\x9E");
 }
 
 // A REG_RESOURCE_LIST as the registry keeps it, with partial descriptors of

@@ -214,9 +214,18 @@ TEST(SimulatedBoardTrace, AWaveformOfAWriteAndARead) {
 
 // --- Board scripts -------------------------------------------------------------
 
-// From a console, kalderon-test.com runs the program beside it on the script
-// and hands back what it printed and its exit status, as cmd shows them: a
-// read that finds another byte prints it and ends with status 1.
+// From a console, kalderon-test.com runs the program beside it and hands
+// back what it printed and its exit status, as cmd shows them; a console
+// run answers in the console alone, the simulated DLL's refusals included:
+// a box would hold the program, and the run would never end.
+struct ConsoleCase {
+    const char* name;
+    std::wstring arguments;
+    const char* trace;  // KALDERON_PORT_TRACE, or null
+    DWORD status;
+    std::vector<std::string> says;
+};
+
 TEST(BoardScript, ItsOutputAndStatusReachTheConsole) {
     const std::wstring script = g_outFolder + L"\\check.txt";
     const char text[] = "reset\r\nwrite control 0x00  # the chip at address 0\r\nread = 0x01\r\n";
@@ -224,32 +233,42 @@ TEST(BoardScript, ItsOutputAndStatusReachTheConsole) {
     DWORD written = 0;
     WriteFile(file, text, sizeof text - 1, &written, nullptr);
     CloseHandle(file);
-    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    ASSERT_TRUE(CreatePipe(&readEnd, &writeEnd, &inherited, 0));
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = startup.hStdError = writeEnd;
-    SetEnvironmentVariableA("KALDERON_PORT_TRACE", nullptr);
+    const std::wstring run = L"--run \"" + script + L"\"";
+    const ConsoleCase cases[] = {
+        {"a read that finds another byte", run, nullptr, 1, {"read 0x00\n", "check.txt:3: expected 0x01, read 0x00"}},
+        {"the help", L"--help", nullptr, 0, {"Запуск: kalderon-test.exe", "Руководство: README.txt"}},
+        {"a trace that cannot be made", run, "Z:\\no\\such\\folder\\trace.txt", 1,
+         {"cannot write the port trace Z:\\no\\such\\folder\\trace.txt"}},
+    };
     const std::wstring com = g_exe.substr(0, g_exe.size() - 4) + L".com";
-    PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(StartProgram(L"\"" + com + L"\" --run \"" + script + L"\"", g_simFolder.c_str(), startup, &process));
-    CloseHandle(writeEnd);
-    std::string output;
-    char buffer[256];
-    for (DWORD got = 0; ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0;) output.append(buffer, got);
-    CloseHandle(readEnd);
-    ASSERT_EQ(WaitForSingleObject(process.hProcess, SAFETY_NET_MS), WAIT_OBJECT_0);
-    DWORD status = 0;
-    GetExitCodeProcess(process.hProcess, &status);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    EXPECT_EQ(status, 1u);
-    EXPECT_NE(output.find("read 0x00\n"), std::string::npos) << output;
-    EXPECT_NE(output.find("check.txt:3: expected 0x01, read 0x00"), std::string::npos) << output;
+    for (const ConsoleCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+        HANDLE readEnd = nullptr, writeEnd = nullptr;
+        ASSERT_TRUE(CreatePipe(&readEnd, &writeEnd, &inherited, 0));
+        SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+        startup.hStdOutput = startup.hStdError = writeEnd;
+        SetEnvironmentVariableA("KALDERON_PORT_TRACE", c.trace);
+        PROCESS_INFORMATION process = {};
+        ASSERT_TRUE(StartProgram(L"\"" + com + L"\" " + c.arguments, g_simFolder.c_str(), startup, &process));
+        CloseHandle(writeEnd);
+        std::string output;
+        char buffer[256];
+        for (DWORD got = 0; ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0;)
+            output.append(buffer, got);
+        CloseHandle(readEnd);
+        ASSERT_EQ(WaitForSingleObject(process.hProcess, SAFETY_NET_MS), WAIT_OBJECT_0);
+        DWORD status = 0;
+        GetExitCodeProcess(process.hProcess, &status);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+        EXPECT_EQ(status, c.status);
+        for (const std::string& said : c.says) EXPECT_NE(output.find(said), std::string::npos) << output;
+    }
 }
 
 }  // namespace
@@ -274,6 +293,9 @@ int wmain(int argc, wchar_t** argv) {
         fprintf(stderr, "usage: panel_e2e EXE SIM_FOLDER CLOSED_FOLDER OUT_FOLDER REGISTRY_FOLDER\n");
         return 2;
     }
+    // The program, started as from Explorer, must find no console to answer
+    // in; the driver's output goes on through its standard handles.
+    FreeConsole();
     g_exe = argv[1];
     g_simFolder = argv[2];
     g_closedFolder = argv[3];

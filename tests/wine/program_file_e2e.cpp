@@ -36,6 +36,12 @@ TEST(ProgramFile, CarriesVersionInformationAndAManifest) {
     EXPECT_EQ(VersionString(info, L"FileDescription"), L"Тестовая панель платы программатора");
     EXPECT_EQ(VersionString(info, L"ProductVersion"), PROGRAM_VERSION);
     EXPECT_EQ(VersionString(info, L"FileVersion"), PROGRAM_VERSION);
+    // Its console companion says what it is too.
+    const std::wstring com = g_exe.substr(0, g_exe.size() - 4) + L".com";
+    std::vector<char> comInfo(GetFileVersionInfoSizeW(com.c_str(), &ignored) + 1);
+    ASSERT_TRUE(GetFileVersionInfoW(com.c_str(), 0, DWORD(comInfo.size()), comInfo.data()));
+    EXPECT_EQ(VersionString(comInfo, L"OriginalFilename"), L"kalderon-test.com");
+    EXPECT_EQ(VersionString(comInfo, L"ProductVersion"), PROGRAM_VERSION);
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT fixedSize = 0;
     ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &fixedSize));

@@ -3,45 +3,65 @@
 # prefix of the build's own, an X server if there is no display, and turns
 # the panel's screenshot into panel.png.
 # Usage: run.sh 32|64 BUILD_DIR PANEL_E2E_EXE [gtest arguments]
-# A 64-bit build runs under wine64 in a win64 prefix, which needs nothing
-# 32-bit. A 32-bit build needs the i386 loader; where this machine's kernel
-# cannot run 32-bit programs (or KALDERON_32BIT_IN_VM=1 asks for it), this
-# same script runs inside a qemu guest whose kernel can (tests/vm), and
-# reports Skipped (77) only where no guest can be booted.
+# A 64-bit build runs under the host's wine64 in a win64 prefix, which needs
+# nothing 32-bit. A 32-bit build runs under the Wine of a 32-bit root of its
+# own (wine32_root.sh), never the host's i386 packages, so every machine
+# runs the same Wine: in that root directly where this machine's kernel runs
+# 32-bit programs, otherwise (or where KALDERON_32BIT_IN_VM=1 asks for it)
+# inside a qemu guest whose kernel does (tests/vm). Reported Skipped (77)
+# only where the root cannot be made or no guest can be booted.
 set -eu
 bits=$1
 build=$(cd "$2" && pwd)
 driver=$3
 shift 3
 here=$(cd "$(dirname "$0")" && pwd)
+source_dir=$(cd "$here/../.." && pwd)
 
 if [ "$bits" = 64 ]; then
   wine=/usr/lib/wine/wine64
+  wineserver=/usr/lib/wine/wineserver64
   export WINELOADER=$wine
   export WINEARCH=win64
+  run() { "$@"; }
 else
   wine=/usr/lib/wine/wine
+  wineserver=/usr/lib/wine/wineserver
   export WINEARCH=win32
-  # Skipped only where the set-up said it could not install it, and why.
-  if [ ! -x "$wine" ]; then
-    record=$here/../../build/not-installed.txt
-    [ -f "$record" ] && { echo "SKIPPED: $(cat "$record")"; exit 77; }
-    echo "FAIL: $wine (package wine32:i386) is not installed"
-    exit 1
+  if [ -z "${KALDERON_IN_VM:-}" ]; then
+    root=$("$here/wine32_root.sh") || { echo "$root"; exit 77; }
+  else
+    root=$KALDERON_WINE32_ROOT
   fi
+  # A command in the root, with the folders the run reads and writes (and
+  # /tmp, where the X server's and the wineserver's sockets are) at their
+  # own paths; the mounts end with it.
+  run() {
+    as=""
+    [ "$(id -u)" -eq 0 ] || as=--map-root-user
+    unshare $as --mount --propagation private /bin/sh -c '
+      root=$1; shift
+      for folder in /proc /dev /sys /tmp "$KALDERON_BUILD" "$KALDERON_SOURCE"; do
+        mkdir -p "$root$folder" && mount --rbind "$folder" "$root$folder"
+      done
+      exec chroot "$root" "$@"' sh "$root" "$@"
+  }
+  export KALDERON_BUILD=$build KALDERON_SOURCE=$source_dir HOME=/root
   if [ -z "${KALDERON_IN_VM:-}" ]; then
     why=""
     if [ -n "${KALDERON_32BIT_IN_VM:-}" ]; then
       why="KALDERON_32BIT_IN_VM is set"
-    elif ! out=$("$wine" --version 2>&1); then
-      why="this machine cannot run 32-bit programs ($wine: $out)"
+    elif ! out=$(run /bin/true 2>&1); then
+      why="this machine cannot run 32-bit programs ($out)"
     fi
     if [ -n "$why" ]; then
       echo "The 32-bit run goes to a virtual machine: $why."
-      # The guest's prefix lives in its own memory; the results land in the
-      # build folder, which the guest shares.
+      # The guest's prefix lives in its own memory (its /tmp, seen in the
+      # root too); the results land in the build folder, which the guest
+      # shares.
       exec "$here/../vm/vm.sh" --share "$build" "$build/vm" \
-        env KALDERON_WINEPREFIX=/root/wineprefix "$here/run.sh" 32 "$build" "$driver" "$@"
+        env KALDERON_WINEPREFIX=/tmp/kalderon-wineprefix KALDERON_WINE32_ROOT="$root" \
+        "$here/run.sh" 32 "$build" "$driver" "$@"
     fi
   fi
 fi
@@ -58,29 +78,29 @@ if [ -z "${DISPLAY:-}" ]; then
   started_x=$XVFB_PID
 fi
 cleanup() {
-  wineserver -k 2>/dev/null || true
+  run "$wineserver" -k 2>/dev/null || true
   [ -n "$started_x" ] && kill "$started_x" 2>/dev/null || true
 }
 trap cleanup EXIT
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  "$wine" wineboot -i >/dev/null 2>&1
-  wineserver -w
+  run "$wine" wineboot -i >/dev/null 2>&1
+  run "$wineserver" -w
 fi
 # The frame's close box is a Marlett glyph, which Wine draws as a plain "r"
 # unless the font is in the prefix.
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
-[ -f "$fonts/marlett.ttf" ] || cp /usr/share/wine/fonts/marlett.ttf "$fonts/" 2>/dev/null || true
+[ -f "$fonts/marlett.ttf" ] || cp "${root:-}/usr/share/wine/fonts/marlett.ttf" "$fonts/" 2>/dev/null || true
 # Without a window manager Wine draws the frames itself; and it must not
 # grab the keyboard focus from other programs' windows.
-"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d Y /f >/dev/null 2>&1
-wineserver -w
+run "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+run "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d Y /f >/dev/null 2>&1
+run "$wineserver" -w
 
-w() { "$wine" winepath -w "$1" 2>/dev/null; }
+w() { run "$wine" winepath -w "$1" 2>/dev/null; }
 rm -f "$build/panel.bmp" "$build/panel.png" "$build/windows-write-read.vcd"
 status=0
-"$wine" "$driver" "$(w "$build/kalderon-test.exe")" "$(w "$build/sim")" "$(w "$build/closed-driver")" \
+run "$wine" "$driver" "$(w "$build/kalderon-test.exe")" "$(w "$build/sim")" "$(w "$build/closed-driver")" \
   "$(w "$build")" "$(w "$here/registry")" "$@" || status=$?
 # The Windows board's waveform, read by a reader we did not write.
 if [ -f "$build/windows-write-read.vcd" ]; then

@@ -95,8 +95,12 @@ Panel Launch(const std::wstring& dllFolder, const std::wstring& arguments, const
     wchar_t wide[MAX_PATH];  // the path is UTF-8, whatever the code page
     MultiByteToWideChar(CP_UTF8, 0, path, -1, wide, MAX_PATH);
     SetEnvironmentVariableW(L"KALDERON_PORT_TRACE", wide);
+    // As Explorer or a shortcut starts it: no standard handles and no
+    // console to attach to (the driver has given its own up), so that what
+    // the program has to say comes in a box.
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
     // The DLL is found in the current folder, as the operator's copy would be
     // found beside the program.
     if (!StartProgram(L"\"" + g_exe + L"\" " + arguments, dllFolder.c_str(), startup, &p.process))
