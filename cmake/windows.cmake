@@ -7,9 +7,12 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 set(WINDOWS_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.0.0)
 string(REPLACE "." "," WINDOWS_VERSION_COMMAS ${WINDOWS_VERSION})
 set(MANIFEST_FILE ${CMAKE_BINARY_DIR}/kalderon-test.manifest)
-# Its comments are for the reader of the source, not shipped in every program.
+# Its comments and its layout are for the reader of the source, not shipped
+# in every program.
 file(READ resources/kalderon-test.manifest.in manifest)
 string(REGEX REPLACE "[ \n]*<!--[^>]*-->" "" manifest "${manifest}")
+string(REGEX REPLACE ">[ \n]+<" "><" manifest "${manifest}")
+string(REGEX REPLACE "\n +" " " manifest "${manifest}")
 string(CONFIGURE "${manifest}" manifest @ONLY)
 file(CONFIGURE OUTPUT ${MANIFEST_FILE} CONTENT "${manifest}")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS resources/kalderon-test.manifest.in)

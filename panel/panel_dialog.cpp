@@ -6,9 +6,12 @@
 #include "console.h"
 #include "panel_ids.h"
 #include "port_io.h"
+#include "session_record.h"
 #include "text.h"
 
 PanelSessionState PanelSession = {nullptr, nullptr};
+CommandDone PanelCommandDone = nullptr;
+
 
 uint8_t GatherInputByte(HWND window) {
     uint8_t data = 0;
@@ -54,6 +57,11 @@ static void SelectAll(HWND window) {
 // was sampled last, even if the box has changed since.
 static void SampleStepMode(HWND window) { StepMode = IsDlgButtonChecked(window, IDC_STEP_MODE); }
 
+// A command that reached the board, told once it has returned.
+static void Done(ScriptOp op, RegisterCode code = 0, uint8_t byte = 0) {
+    if (PanelCommandDone != nullptr) PanelCommandDone(op, code, byte, StepMode);
+}
+
 // The whole wParam is compared, so only notification code 0 (a click, or
 // Esc for IDCANCEL) runs a command.
 static BOOL RunCommand(HWND window, WPARAM command) {
@@ -66,12 +74,14 @@ static BOOL RunCommand(HWND window, WPARAM command) {
         const uint8_t data = GatherInputByte(window);
         const RegisterCode code = SelectedRegister(window);
         WriteRegister(code, data);
+        Done(ScriptOp::Write, code, data);
         return TRUE;
     }
     case IDC_READ: {
         SampleStepMode(window);
         const uint8_t value = ReadDataByte();
         ShowReadByte(window, value);
+        Done(ScriptOp::Read, 0, value);
         return TRUE;
     }
     case IDC_CHECKBOX1052:
@@ -79,12 +89,15 @@ static BOOL RunCommand(HWND window, WPARAM command) {
         return TRUE;
     case IDC_RESET:
         ResetBoard();
+        Done(ScriptOp::Reset);
         return TRUE;
     case IDC_ADDR_STEP:
         StepAddress();
+        Done(ScriptOp::Step);
         return TRUE;
     case IDC_TIMER_TEST: {
         const uint32_t count = MeasureTimer();
+        Done(ScriptOp::Timer);  // before its box, which may stay up long
         const DecimalText shown = FormatDecimal(count);
         ShowBox(shown.text);
         return TRUE;
@@ -118,15 +131,16 @@ INT_PTR CALLBACK PanelDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 // The whole start. Each step that goes no further ends the program with its
 // own status: the command line's (0 for help or the version, 2 for a usage
-// error), the script's (2), the port's refusal (1).
+// error), the script's (2), a refusal of the record's file or the port (1).
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const CommandLine line = ReadProgramCommandLine();
-    // A board script is read and checked whole before the port is taken: a
-    // wrong word never reaches it.
+    // A board script is read and checked whole, and a session's record
+    // opened, before the port is taken: a wrong word never reaches it.
     static BoardScript script;
     if (line.script != nullptr) LoadBoardScript(THIS_PROGRAM.product, line.script, &script);
+    if (line.record != nullptr) StartRecording(line.record);
     // Nothing may run on a port that is not there.
-    PortStart(line.port);
+    const char* port = PortStart(line.port);
     // The script runs in place of the panel, with no window, pausing on the
     // operator's terminal.
     if (line.script != nullptr) {
@@ -134,6 +148,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         ExitProcess(UINT(RunBoardScript(script)));
     }
     StepNotifier = PanelStepNotifier;
+    if (line.record != nullptr) {
+        RecordHead(THIS_PROGRAM.product, port);
+        PanelCommandDone = RecordCommand;
+    }
     PanelSession.instance = GetModuleHandleW(nullptr);
     if (DialogBoxParamW(PanelSession.instance, MAKEINTRESOURCEW(IDD_PANEL), nullptr, PanelDialogProc, 0) == -1)
         EndWithoutWindow();

@@ -34,8 +34,11 @@ PortArgument ReadPortValue(const char* value);
 // Out32 (link/port_io.h): called once by the program's entry with the port
 // the operator asked for, before any window opens (the link never calls
 // it). The library takes hold of that port there, or ends the program with
-// its refusal (port_refusal.h); no port is touched before it.
-void PortStart(const PortArgument& asked);
+// its refusal (port_refusal.h); no port is touched before it. Returns the
+// port taken, as the operator would name it.
+const char* PortStart(const PortArgument& asked);
+// What it returns where the simulated board answers on whatever port.
+constexpr const char* SIMULATED_BOARD_PORT = "the simulated board";
 
 // --- What a port is -----------------------------------------------------------
 

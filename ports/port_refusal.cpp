@@ -13,29 +13,29 @@ const PortWords WINDOWS_PORT_WORDS = {
     "LPT3",
     "D010",
     "", 4,  // as Device Manager shows it
-    {"Windows lists no parallel port (LPT).", L"Windows не нашла ни одного параллельного порта (LPT)."},
+    {"Windows lists no parallel port (LPT).", "Windows не нашла ни одного параллельного порта (LPT)."},
 };
 
 const PortWords LINUX_PORT_WORDS = {
     "/dev/parport1",
     "0x278",
     "0x", 1,
-    {"The kernel has no parallel port.", L"Ядро не нашло ни одного параллельного порта."},
+    {"The kernel has no parallel port.", "Ядро не нашло ни одного параллельного порта."},
 };
 
 const PortText WINDOWS_NAMING_A_PORT = {
     "\n\nName a port Windows does not show by its address when starting the program, for example:\n"
     "    kalderon-test.exe --port D010\n"
     "The address is the start of its first I/O range: Device Manager, Ports (COM & LPT), the port, Resources.",
-    L"\n\nПорт, которого Windows не показывает, указывают его адресом при запуске программы, например:\n"
-    L"    kalderon-test.exe --port D010\n"
-    L"Адрес — начало первого диапазона ввода-вывода: Диспетчер устройств → Порты (COM и LPT) → "
-    L"порт → Ресурсы."};
+    "\n\nПорт, которого Windows не показывает, указывают его адресом при запуске программы, например:\n"
+    "    kalderon-test.exe --port D010\n"
+    "Адрес — начало первого диапазона ввода-вывода: Диспетчер устройств → Порты (COM и LPT) → "
+    "порт → Ресурсы."};
 
 const PortText LINUX_USB_ADAPTER = {
     "\nA USB-to-parallel adapter (/dev/usb/lp*) cannot drive the board: it is a printer interface, not a port.",
-    L"\nUSB-адаптер параллельного порта (/dev/usb/lp*) не может управлять платой: это интерфейс "
-    L"принтера, а не порт."};
+    "\nUSB-адаптер параллельного порта (/dev/usb/lp*) не может управлять платой: это интерфейс "
+    "принтера, а не порт."};
 
 // Why a device cannot be opened and claimed, and what to do.
 static PortText FixFor(int error) {
@@ -43,21 +43,21 @@ static PortText FixFor(int error) {
     case ENOENT:
         return {"there is no parallel port, or the modules parport_pc and ppdev are not loaded "
                 "(sudo modprobe parport_pc ppdev)",
-                L"Параллельного порта нет, или не загружены модули parport_pc и ppdev "
-                L"(sudo modprobe parport_pc ppdev)."};
+                "Параллельного порта нет, или не загружены модули parport_pc и ppdev "
+                "(sudo modprobe parport_pc ppdev)."};
     case EACCES:
     case EPERM:
         return {"add your user to the group lp (sudo adduser $USER lp) and log in again",
-                L"Нет прав на порт: добавьте пользователя в группу lp (sudo adduser $USER lp) "
-                L"и войдите в систему заново."};
+                "Нет прав на порт: добавьте пользователя в группу lp (sudo adduser $USER lp) "
+                "и войдите в систему заново."};
     case ENXIO:
     case EBUSY:
         return {"the port is in use, by the lp module (sudo rmmod lp) or by another program",
-                L"Порт занят модулем lp (sudo rmmod lp) или другой программой."};
+                "Порт занят модулем lp (sudo rmmod lp) или другой программой."};
     case ENOTTY:
-        return {"this device is not a parallel port", L"Это устройство не параллельный порт."};
+        return {"this device is not a parallel port", "Это устройство не параллельный порт."};
     default:
-        return {"check that the parallel port is present and free", L"Проверьте, что параллельный порт есть и свободен."};
+        return {"check that the parallel port is present and free", "Проверьте, что параллельный порт есть и свободен."};
     }
 }
 
@@ -65,8 +65,8 @@ static PortText FixFor(int error) {
 static const PortText LOST_FIX = {
     "the port went away (a card removed, an adapter unplugged or the driver unloaded); "
     "reconnect it and start the program again",
-    L"Порт пропал: плата вынута, адаптер отключён или драйвер выгружен. "
-    L"Подключите его снова и запустите программу заново."};
+    "Порт пропал: плата вынута, адаптер отключён или драйвер выгружен. "
+    "Подключите его снова и запустите программу заново."};
 
 static void Said(PortMessage& message, const PortText& text) {
     Add(message.english, text.english);
@@ -87,7 +87,7 @@ static void SayFound(PortMessage& message, const FoundPort* found, int count, co
             Add(listed, ")");
         }
         Add(message.english, "Parallel ports here: ", listed, ".");
-        Add(message.russian, L"Параллельные порты этого компьютера: ", listed, L".");
+        Add(message.russian, "Параллельные порты этого компьютера: ", listed, ".");
     }
     if (advice != nullptr) Said(message, *advice);
 }
@@ -110,8 +110,8 @@ PortMessage ChoiceRefusal(const PortArgument& asked, const FoundPort* found, int
     }
     Add(message.english, "\"", asked.given, "\" is not a parallel port here.\nName a port as --port ",
         words.exampleName, " or by its base, --port ", words.exampleBase, ".\n");
-    Add(message.russian, L"Порт «", asked.given, L"» не найден или это не порт.\nУкажите порт так: --port ",
-        words.exampleName, L" или --port ", words.exampleBase, L".\n\n");
+    Add(message.russian, "Порт «", asked.given, "» не найден или это не порт.\nУкажите порт так: --port ",
+        words.exampleName, " или --port ", words.exampleBase, ".\n\n");
     SayFound(message, found, count, words, advice);
     return message;
 }
@@ -122,8 +122,8 @@ PortMessage OpeningRefusal(const char* device, int error, const FoundPort* found
     const PortText fix = FixFor(error);
     PortMessage message = {};
     Add(message.english, "cannot use the parallel port ", device, ": ", reason, ".\nFix: ", fix.english, ".\n");
-    Add(message.russian, L"Не удалось открыть параллельный порт ", device, L":\n", reason, L".\n\n", fix.russian,
-        L"\n\n");
+    Add(message.russian, "Не удалось открыть параллельный порт ", device, ":\n", reason, ".\n\n", fix.russian,
+        "\n\n");
     SayFound(message, found, count, words, advice);
     return message;
 }
@@ -132,7 +132,7 @@ PortMessage LostPortRefusal(const char* device, int error) {
     const char* reason = strerror(error);
     PortMessage message = {};
     Add(message.english, "the parallel port ", device, " failed: ", reason, ".\nFix: ", LOST_FIX.english, ".");
-    Add(message.russian, L"Параллельный порт ", device, L" перестал отвечать:\n", reason, L".\n\n",
+    Add(message.russian, "Параллельный порт ", device, " перестал отвечать:\n", reason, ".\n\n",
         LOST_FIX.russian);
     return message;
 }
@@ -145,22 +145,24 @@ PortMessage ClosedDriverRefusal(const char* libraryFile) {
         "). Run the program once as administrator.\n"
         "If that does not help, Windows or another program keeps the driver from loading: memory integrity "
         "or the vulnerable driver blocklist, an antivirus's quarantine, or a game's anti-cheat service.");
-    Add(message.russian, L"Не удалось открыть драйвер порта (", libraryFile,
-        L").\n"
-        L"Запустите программу один раз от имени администратора.\n\n"
-        L"Если это не помогает, драйвер не даёт загрузить сама Windows или другая программа:\n"
-        L"• «Целостность памяти» (Безопасность Windows → Безопасность устройства → Изоляция ядра) "
-        L"или список заблокированных уязвимых драйверов: отключите их;\n"
-        L"• антивирус поместил драйвер в карантин: восстановите его и добавьте в исключения;\n"
-        L"• службы защиты от читов в играх: остановите их или удалите.");
+    Add(message.russian, "Не удалось открыть драйвер порта (", libraryFile,
+        ").\n"
+        "Запустите программу один раз от имени администратора.\n\n"
+        "Если это не помогает, драйвер не даёт загрузить сама Windows или другая программа:\n"
+        "• «Целостность памяти» (Безопасность Windows → Безопасность устройства → Изоляция ядра) "
+        "или список заблокированных уязвимых драйверов: отключите их;\n"
+        "• антивирус поместил драйвер в карантин: восстановите его и добавьте в исключения;\n"
+        "• службы защиты от читов в играх: остановите их или удалите.");
     return message;
 }
 
-PortMessage TraceRefusal(const char* path, int error, bool atStart) {
+PortMessage FileRefusal(RecordFile file, const char* path, int error, bool atStart) {
+    static const PortText NAMES[] = {{"the port trace", " файл трассировки порта "},
+                                     {"the session's record", " файл записи сеанса "}};
+    const PortText& name = NAMES[int(file)];
     const char* reason = strerror(error);
     PortMessage message = {};
-    Add(message.english, "cannot write the port trace ", path, ": ", reason, ".");
-    Add(message.russian, L"Не удалось ", atStart ? L"создать" : L"записать", L" файл трассировки порта ", path,
-        L":\n", reason, L".");
+    Add(message.english, "cannot write ", name.english, " ", path, ": ", reason, ".");
+    Add(message.russian, "Не удалось ", atStart ? "создать" : "записать", name.russian, path, ":\n", reason, ".");
     return message;
 }

@@ -6,10 +6,11 @@
 
 #include "port_choice.h"
 
-// One thing said in both languages.
+// One thing said in both languages, as UTF-8: the box's wide text is made
+// from it.
 struct PortText {
     const char* english;
-    const wchar_t* russian;
+    const char* russian;
 };
 
 // A refusal as built: a value, long enough for any of them (a longer one is
@@ -59,7 +60,9 @@ PortMessage LostPortRefusal(const char* device, int error);
 // The port library's kernel driver is not open (libraryFile: inpout32.dll).
 PortMessage ClosedDriverRefusal(const char* libraryFile);
 
-// The simulated board's trace file (path, as the environment gave it) could
-// not be made at start, or written later (error is errno): a trace with a
-// hole in it would show traffic that never was.
-PortMessage TraceRefusal(const char* path, int error, bool atStart);
+// A file the program keeps a record in could not be made at start, or
+// written later (error is errno): a record with a hole in it would show what
+// never was. The simulated board's trace (path as the environment gave it),
+// and a panel session's record (--record).
+enum class RecordFile { PortTrace, Session };
+PortMessage FileRefusal(RecordFile file, const char* path, int error, bool atStart);

@@ -7,30 +7,9 @@
 
 static const char PORT_OPTION[] = "--port";
 static const char RUN_OPTION[] = "--run";
-
-// What is wrong with a word, in each language: English after the program's
-// name, Russian as a sentence of its own.
-struct UsageText {
-    const char* english;  // before and after the word
-    const char* englishAfter;
-    const char* russian;
-    const char* russianAfter;
-};
-static const UsageText USAGE_TEXTS[] = {
-    {"", "", "", ""},  // UsageError::None
-    {"unknown option \"", "\"", "Неизвестный параметр «", "»."},
-    {"unexpected word \"", "\"", "Лишнее слово «", "»."},
-    {"\"", "\" needs a value", "После «", "» нужно значение."},
-    {"\"", "\" is given twice", "«", "» указан дважды."},
-    {"\"", "\": the simulated board needs no port", "«", "»: имитатору платы порт не нужен."},
-    {"a word longer than 1023 bytes: \"", "\"", "Слово длиннее 1023 байт: «", "»."},
-};
+static const char RECORD_OPTION[] = "--record";
 
 static bool Is(const char* word, const char* name) { return strcmp(word, name) == 0; }
-
-static CommandLine Wrong(UsageError error, const char* word) {
-    return {ProgramAsked::Wrong, {PortAsked::Default, 0, ""}, error, word, nullptr};
-}
 
 // "--port VALUE" or "--port=VALUE": whether args[*at] is the option; its
 // value (empty where there is none) in *value, *at moved past it.
@@ -50,32 +29,46 @@ static bool Option(const char* name, int count, const char* const* args, int* at
 // In order, as getopt reads: the first word that decides (help, version, a
 // usage error) decides.
 CommandLine ReadCommandLine(int count, const char* const* args, const ProgramWords& program) {
-    CommandLine line = {ProgramAsked::Panel, {PortAsked::Default, 0, ""}, UsageError::None, "", nullptr};
-    bool portGiven = false;
-    for (int i = 0; i < count; ++i) {
-        if (strlen(args[i]) > size_t(WORD_BYTES_MAX)) return Wrong(UsageError::TooLong, args[i]);
+    static const char* const OPTIONS[] = {PORT_OPTION, RUN_OPTION, RECORD_OPTION};
+    constexpr int PORT = 0, NONE = 3;
+    CommandLine line = {ProgramAsked::Panel, {PortAsked::Default, 0, ""}, UsageError::None, "", nullptr, nullptr};
+    const char* values[NONE] = {};  // by OPTIONS
+    for (int i = 0; i < count && line.asked == ProgramAsked::Panel; ++i) {
         const char* word = args[i];
-        const char* value = nullptr;
-        // "/?" is Windows' way of asking; harmless elsewhere.
-        if (Is(word, "--help") || Is(word, "-h") || Is(word, "/?"))
-            return {ProgramAsked::Help, line.port, {}, word, nullptr};
-        if (Is(word, "--version")) return {ProgramAsked::Version, line.port, {}, word, nullptr};
-        const bool port = Option(PORT_OPTION, count, args, &i, &value);
-        const bool run = !port && Option(RUN_OPTION, count, args, &i, &value);
-        if ((port || run) && strlen(value) > size_t(WORD_BYTES_MAX)) return Wrong(UsageError::TooLong, value);
-        if (port) {
-            if (!program.takesPort) return Wrong(UsageError::NoPortNeeded, PORT_OPTION);
-            if (portGiven) return Wrong(UsageError::GivenTwice, PORT_OPTION);
-            if (*value == '\0') return Wrong(UsageError::NoValue, PORT_OPTION);
-            line.port = ReadPortValue(value);
-            portGiven = true;
-        } else if (run) {
-            if (line.script != nullptr) return Wrong(UsageError::GivenTwice, RUN_OPTION);
-            if (*value == '\0') return Wrong(UsageError::NoValue, RUN_OPTION);
-            line.script = value;
-        } else {
-            return Wrong(word[0] == '-' && word[1] != '\0' ? UsageError::UnknownOption : UsageError::StrayWord, word);
-        }
+        const char* value = "";
+        int option = 0;
+        while (option < NONE && !Option(OPTIONS[option], count, args, &i, &value)) ++option;
+        UsageError error = UsageError::None;
+        if (strlen(word) > size_t(WORD_BYTES_MAX) || strlen(value) > size_t(WORD_BYTES_MAX))
+            error = UsageError::TooLong;  // not shown: the usage line must still fit
+        else if (Is(word, "--help") || Is(word, "-h") || Is(word, "/?"))  // "/?": Windows' way, harmless elsewhere
+            line.asked = ProgramAsked::Help;
+        else if (Is(word, "--version"))
+            line.asked = ProgramAsked::Version;
+        else if (option == NONE)
+            error = word[0] == '-' && word[1] != '\0' ? UsageError::UnknownOption : UsageError::StrayWord;
+        else if (option == PORT && !program.takesPort)
+            error = UsageError::NoPortNeeded;
+        else if (values[option] != nullptr)
+            error = UsageError::GivenTwice;
+        else if (*value == '\0')
+            error = UsageError::NoValue;
+        else
+            values[option] = value;
+        line.word = error == UsageError::TooLong ? "" : option == NONE ? word : OPTIONS[option];
+        if (error != UsageError::None) line.asked = ProgramAsked::Wrong;
+        line.error = error;
+    }
+    if (line.asked != ProgramAsked::Panel) return line;
+    if (values[PORT] != nullptr) line.port = ReadPortValue(values[PORT]);
+    line.script = values[1];
+    line.record = values[2];
+    line.word = "";
+    // A script is not a panel session.
+    if (line.script != nullptr && line.record != nullptr) {
+        line.asked = ProgramAsked::Wrong;
+        line.error = UsageError::RecordAndRun;
+        line.word = RECORD_OPTION;
     }
     return line;
 }
@@ -83,31 +76,20 @@ CommandLine ReadCommandLine(int count, const char* const* args, const ProgramWor
 Answer CommandLineAnswer(const CommandLine& line, const ProgramWords& program) {
     Answer said = {};
     char(&answer)[sizeof said.text] = said.text;
-    const char* usage = program.russian ? "Запуск: " : "Usage: ";
-    const char* space = *program.usage != '\0' ? " " : "";
     switch (line.asked) {
     case ProgramAsked::Panel:
         break;
     case ProgramAsked::Help:
-        Add(answer, usage, program.name, space, program.usage, "\n", program.help);
+        Add(answer, program.usageLabel, program.name, " ", program.usage, "\n", program.help);
         break;
     case ProgramAsked::Version:
         Add(answer, program.product, " ", KALDERON_VERSION, "\n");
         break;
     case ProgramAsked::Wrong: {
-        const UsageText& text = USAGE_TEXTS[int(line.error)];
-        // A word too long is shown by its start, so that the usage line
-        // still fits.
-        char word[WORD_BYTES_MAX + 1] = "";
-        const bool tooLong = line.error == UsageError::TooLong;
-        Append(word, tooLong ? 41 : sizeof word, line.word);
-        if (tooLong) Add(word, "…");
-        if (program.russian)
-            Add(answer, text.russian, word, text.russianAfter, "\n");
-        else
-            Add(answer, program.name, ": ", text.english, word, text.englishAfter, "\n");
-        Add(answer, usage, program.name, space, program.usage, "\n");
-        Add(answer, program.russian ? "Справка: " : "More: ", program.name, " --help\n");
+        const UsageText& text = program.usageErrors[int(line.error)];
+        Add(answer, program.errorPrefix, text.before, line.word, text.after, "\n");
+        Add(answer, program.usageLabel, program.name, " ", program.usage, "\n");
+        Add(answer, program.moreLabel, program.name, " --help\n");
         break;
     }
     }

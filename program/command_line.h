@@ -7,16 +7,27 @@
 
 #include "port_choice.h"
 
+// What is wrong with a word, around the word: one per UsageError.
+struct UsageText {
+    const char* before;
+    const char* after;
+};
+
 // What a program is called and how it speaks: its name, the usage line's
-// options, its help, and whether it takes --port. Linux speaks English, as
-// on standard output; Windows speaks Russian, as in its boxes.
+// options, its help, whether it takes --port, and its language's words.
+// Linux speaks English, as on standard output, a usage error after the
+// program's name; Windows speaks Russian, as in its boxes, a usage error
+// as a sentence of its own.
 struct ProgramWords {
     const char* name;     // as the operator starts it
     const char* product;  // before the version
-    const char* usage;    // the options, after "Usage: " and the name
+    const char* usage;    // the options, after the usage label and the name
     const char* help;     // what it is, the options, the exit statuses, the manual
     bool takesPort;       // false: --port is a usage error (the simulated board)
-    bool russian;         // speaks Russian, not English
+    const char* usageLabel;         // "Usage: "
+    const char* moreLabel;          // "More: ", before "NAME --help"
+    const char* errorPrefix;        // before a usage error: the name and ": ", or nothing
+    const UsageText* usageErrors;   // by UsageError
 };
 extern const ProgramWords LINUX_PROGRAM;      // words_linux.cpp
 extern const ProgramWords LINUX_SIM_PROGRAM;  // words_linux.cpp
@@ -25,7 +36,8 @@ extern const ProgramWords WINDOWS_PROGRAM;    // words_windows.cpp: UTF-8, Russi
 extern const ProgramWords& THIS_PROGRAM;
 
 enum class ProgramAsked {
-    Panel,    // open the panel on the port asked for, or run the script asked for
+    Panel,    // open the panel on the port asked for (recording it, --record), or run
+              // the script asked for
     Help,     // --help, -h, /?
     Version,  // --version
     Wrong,    // a usage error
@@ -36,10 +48,11 @@ enum class UsageError {
     None,
     UnknownOption,
     StrayWord,
-    NoValue,       // --port or --run last, or with an empty value
+    NoValue,       // an option last, or with an empty value
     GivenTwice,
     NoPortNeeded,  // the simulated board
-    TooLong,       // a word longer than WORD_BYTES_MAX
+    TooLong,       // a word longer than WORD_BYTES_MAX (not shown)
+    RecordAndRun,  // --record with --run: a script is not a panel session
 };
 
 // The longest word taken: a path as long as Windows' wide calls here open.
@@ -51,6 +64,7 @@ struct CommandLine {
     UsageError error;
     const char* word;    // the word at fault
     const char* script;  // --run's file ("-": standard input), or null for the panel
+    const char* record;  // --record's file, or null: the panel's session is not recorded
 };
 
 constexpr int EXIT_USAGE = 2;

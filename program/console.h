@@ -33,6 +33,6 @@ bool HaveConsole();
 const char* EnvironmentUtf8(const char* name);  // null where it is not set
 FILE* OpenUtf8(const char* path, const char* mode);
 
-// Windows: the console of the process that started this one, attached once
-// (the program has none of its own); false where there is none.
+// Windows: the console of the process that started this one, attached (the
+// program has none of its own); false where there is none.
 bool AttachStarterConsole();

@@ -10,14 +10,8 @@
 #include "console.h"
 #include "text.h"
 
-bool AttachStarterConsole() {
-    static bool attached = false, asked = false;
-    if (!asked) {
-        asked = true;
-        attached = AttachConsole(ATTACH_PARENT_PROCESS) || GetLastError() == ERROR_ACCESS_DENIED;  // attached already
-    }
-    return attached;
-}
+// Asked again, it finds the console attached already.
+bool AttachStarterConsole() { return AttachConsole(ATTACH_PARENT_PROCESS) || GetLastError() == ERROR_ACCESS_DENIED; }
 
 static bool Given(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
 
@@ -35,70 +29,46 @@ static HANDLE Console(bool error) {
 
 bool HaveConsole() { return Given(Console(true)); }
 
-// A console's lines are broken at words, a long line's further lines
-// indented under its text; a pipe or a file gets the text as it is.
-static constexpr size_t CONSOLE_WIDTH = 79;
-
-static void WriteLineWrapped(HANDLE out, const wchar_t* line, size_t length) {
-    DWORD written = 0;
-    size_t indent = 0;
-    while (indent < length && line[indent] == L' ') ++indent;
-    const size_t hanging = indent == 0 ? 0 : indent + 2;
-    for (bool first = true;; first = false) {
-        const size_t room = CONSOLE_WIDTH - (first ? 0 : hanging);
-        if (!first) WriteConsoleW(out, L"                                        ", DWORD(hanging), &written, nullptr);
-        if (length <= room) {
-            WriteConsoleW(out, line, DWORD(length), &written, nullptr);
-            return;
-        }
-        size_t cut = room;
-        while (cut > indent && line[cut] != L' ') --cut;
-        if (cut <= indent) cut = room;  // one word wider than the console
-        WriteConsoleW(out, line, DWORD(cut), &written, nullptr);
-        WriteConsoleW(out, L"\r\n", 2, &written, nullptr);
-        while (cut < length && line[cut] == L' ') ++cut;
-        line += cut;
-        length -= cut;
-    }
-}
-
 static wchar_t g_wide[8192];
 
+// A console gets wide text, shown as it is; a pipe or a file the bytes.
 void SayToConsole(const char* text, bool error) {
     const HANDLE out = Console(error);
     DWORD mode = 0, written = 0;
     if (!Given(out)) return;
-    if (!GetConsoleMode(out, &mode)) {
+    if (GetConsoleMode(out, &mode)) {
+        WidenUtf8(text, g_wide, sizeof g_wide / sizeof g_wide[0]);
+        WriteConsoleW(out, g_wide, DWORD(wcslen(g_wide)), &written, nullptr);
+    } else {
         WriteFile(out, text, DWORD(strlen(text)), &written, nullptr);
-        return;
     }
+}
+
+// A box wraps its own lines: a text's soft breaks (" \n" and the indent
+// after it, words_windows.cpp) become spaces, so that it shows paragraphs.
+static const wchar_t* Paragraphs(const char* text) {
     WidenUtf8(text, g_wide, sizeof g_wide / sizeof g_wide[0]);
-    for (const wchar_t* line = g_wide; *line != L'\0';) {
-        const wchar_t* end = wcschr(line, L'\n');
-        const size_t length = end != nullptr ? size_t(end - line) : wcslen(line);
-        WriteLineWrapped(out, line, length);
-        if (end == nullptr) break;
-        WriteConsoleW(out, L"\r\n", 2, &written, nullptr);
-        line = end + 1;
+    wchar_t* to = g_wide;
+    for (const wchar_t* from = g_wide; *from != L'\0'; ++from) {
+        *to++ = *from;
+        if (from[0] == L' ' && from[1] == L'\n')
+            for (++from; from[1] == L' ';) ++from;
     }
+    *to = L'\0';
+    return g_wide;
 }
 
 void AnswerAndEnd(const char* text, int status) {
     SayToConsole(text, status != 0);
-    if (!HaveConsole()) {
-        WidenUtf8(text, g_wide, sizeof g_wide / sizeof g_wide[0]);
-        if (status == 0)
-            MessageBoxW(nullptr, g_wide, L"kalderon-test", MB_OK | MB_ICONINFORMATION);
-        else
-            MessageBoxW(nullptr, g_wide, nullptr, MB_OK | MB_ICONERROR);
-    }
+    if (!HaveConsole())
+        MessageBoxW(nullptr, Paragraphs(text), status == 0 ? L"kalderon-test" : nullptr,
+                    MB_OK | (status == 0 ? MB_ICONINFORMATION : MB_ICONERROR));
     ExitProcess(UINT(status));
 }
 
+// Where Windows cannot show the panel, it shows no box either.
 void EndWithoutWindow() {
-    static const wchar_t text[] = L"Не удалось открыть окно панели.";
     SayToConsole("kalderon-test: cannot open the panel's window.\n", true);
-    if (!HaveConsole()) MessageBoxW(nullptr, text, nullptr, MB_OK | MB_ICONERROR);
     ExitProcess(1);
 }
 

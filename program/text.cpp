@@ -75,7 +75,7 @@ void NarrowToUtf8(const wchar_t* text, char* out, size_t size) {
         const bool high = u >= SURROGATES && u < LOW_SURROGATES;
         if (high && uint32_t(text[1]) >= LOW_SURROGATES && uint32_t(text[1]) < SURROGATES_END)
             u = PLANE_END + ((u - SURROGATES) << 10) + (uint32_t(*++text) - LOW_SURROGATES);
-        else if ((u >= SURROGATES && u < SURROGATES_END) || u > CODE_MAX)
+        else if ((u >= SURROGATES && u < SURROGATES_END) || (sizeof(wchar_t) == 4 && u > CODE_MAX))
             u = '?';
         const int more = u < 0x80 ? 0 : u < 0x800 ? 1 : u < PLANE_END ? 2 : 3;
         if (used + size_t(more) + 1 >= size) break;

@@ -1,10 +1,21 @@
 // The Linux programs' words: English, as on standard output.
 #include "command_line.h"
 
+static const UsageText USAGE_ERRORS[] = {
+    {"", ""},  // UsageError::None
+    {"unknown option \"", "\""},
+    {"unexpected word \"", "\""},
+    {"\"", "\" needs a value"},
+    {"\"", "\" is given twice"},
+    {"\"", "\": the simulated board needs no port"},
+    {"a word is longer than 1023 bytes", ""},
+    {"\"", "\" cannot go with \"--run\": record the panel, then run the file"},
+};
+
 const ProgramWords LINUX_PROGRAM = {
     "kalderon-test",
     "kalderon-test",
-    "[--port PORT] [--run FILE]",
+    "[--port PORT] [--run FILE | --record FILE]",
     "The operator's test panel for the device-programmer board on a parallel port.\n"
     "\n"
     "Options:\n"
@@ -15,6 +26,9 @@ const ProgramWords LINUX_PROGRAM = {
     "                the panel, with no window; each line an operation:\n"
     "                write REGISTER BYTE, read [= BYTE], reset, step [COUNT], timer,\n"
     "                steps on|off, repeat COUNT ... end, wait MS\n"
+    "  --record FILE append each command of the panel's session to FILE as a\n"
+    "                board script; on a good board: --record check.txt, then on\n"
+    "                the next: --run check.txt (status 1 where a read differs)\n"
     "  -h, --help    print this help and exit\n"
     "  --version     print the version and exit\n"
     "\n"
@@ -24,13 +38,16 @@ const ProgramWords LINUX_PROGRAM = {
     "command line or script; 130 when Ctrl+C stopped a script.\n"
     "The manual: man kalderon-test\n",
     true,
-    false,
+    "Usage: ",
+    "More: ",
+    "kalderon-test: ",
+    USAGE_ERRORS,
 };
 
 const ProgramWords LINUX_SIM_PROGRAM = {
     "kalderon-test-sim",
     "kalderon-test-sim",
-    "[--run FILE]",
+    "[--run FILE | --record FILE]",
     "The operator's test panel on a simulated board: no port and no hardware.\n"
     "KALDERON_PORT_TRACE=FILE appends every port access to FILE; a FILE ending\n"
     "in .vcd is a waveform.\n"
@@ -38,6 +55,8 @@ const ProgramWords LINUX_SIM_PROGRAM = {
     "Options:\n"
     "  --run FILE    run the board script FILE (- for standard input) instead of\n"
     "                the panel, with no window (man kalderon-test)\n"
+    "  --record FILE append each command of the panel's session to FILE as a\n"
+    "                board script, for --run to replay\n"
     "  -h, --help    print this help and exit\n"
     "  --version     print the version and exit\n"
     "\n"
@@ -47,5 +66,8 @@ const ProgramWords LINUX_SIM_PROGRAM = {
     "stopped a script.\n"
     "The manual: man kalderon-test\n",
     false,
-    false,
+    "Usage: ",
+    "More: ",
+    "kalderon-test-sim: ",
+    USAGE_ERRORS,
 };

@@ -17,6 +17,12 @@ struct RegisterName {
 static const RegisterName REGISTERS[] = {
     {"data", REG_DATA}, {"control", REG_CONTROL}, {"low", REG_ADDR_LOW}, {"high", REG_ADDR_HIGH}};
 
+const char* RegisterWord(RegisterCode code) {
+    for (const RegisterName& reg : REGISTERS)
+        if (reg.code == code) return reg.name;
+    return REGISTERS[1].name;  // as the panel takes any other: the control register
+}
+
 // --- Reading ------------------------------------------------------------------
 
 // A line's words, lower-cased, '=' a word of its own, a comment dropped.
@@ -273,10 +279,10 @@ void LoadBoardScript(const char* program, const char* path, BoardScript* script)
     char error[SCRIPT_ERROR_MAX] = "";
     char reason[256] = "";
     size_t length = 0;
-    if (!ReadScriptFile(path, g_text, sizeof g_text, &length, reason, sizeof reason)) {
+    if (ReadScriptFile(path, g_text, sizeof g_text, &length, reason, sizeof reason) && length > SCRIPT_BYTES_MAX)
+        Add(reason, "it is over a megabyte long");
+    if (reason[0] != '\0') {
         Add(error, program, ": cannot read the script ", name, ": ", reason, "\n");
-    } else if (length > SCRIPT_BYTES_MAX) {
-        Add(error, program, ": cannot read the script ", name, ": it is over a megabyte long\n");
     } else if (strlen(g_text) != length) {
         Add(error, program, ": ", name, " is not a script: it holds a zero byte\n");
     } else if (!ReadBoardScript(g_text, name, OpenTerminal(), script, error)) {

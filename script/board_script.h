@@ -44,6 +44,9 @@ struct BoardScript {
     ScriptStep steps[SCRIPT_STEPS_MAX];
 };
 
+// The word a script names a register by: data, control, low or high.
+const char* RegisterWord(RegisterCode code);
+
 // Reads a whole script's text; false with "NAME:LINE: what is wrong" in
 // error. Step mode needs a terminal to wait on (haveTerminal).
 bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, BoardScript* script,

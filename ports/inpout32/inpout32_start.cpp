@@ -36,9 +36,9 @@ static bool StartedSimulatedBoard() {
 
 // The simulated board takes the --port an operator's shortcut may carry, and
 // answers wherever it is asked.
-void PortStart(const PortArgument& asked) {
+const char* PortStart(const PortArgument& asked) {
     CheckDriver();
-    if (StartedSimulatedBoard()) return;
+    if (StartedSimulatedBoard()) return SIMULATED_BOARD_PORT;
     // A base needs no list, so Windows is not asked for one.
     static FoundPort found[FOUND_PORTS_MAX];
     const int count = asked.kind == PortAsked::Base ? 0 : ListParallelPorts(found);
@@ -46,4 +46,5 @@ void PortStart(const PortArgument& asked) {
     if (chosen.name == nullptr)
         RefusePort(ChoiceRefusal(asked, found, count, WINDOWS_PORT_WORDS, &WINDOWS_NAMING_A_PORT));
     PortMoveTo(static_cast<uint16_t>(chosen.base));
+    return chosen.name;
 }

@@ -11,7 +11,7 @@
 
 static const PortText* Advice() { return HaveUsbPrinter() ? &LINUX_USB_ADAPTER : nullptr; }
 
-void PortStart(const PortArgument& asked) {
+const char* PortStart(const PortArgument& asked) {
     static FoundPort found[FOUND_PORTS_MAX];
     const int listed = ListKernelPorts(found);
     const ChosenPort chosen = ChoosePort(asked, found, listed, KERNEL_REACH);
@@ -20,4 +20,5 @@ void PortStart(const PortArgument& asked) {
         const int error = errno;
         RefusePort(OpeningRefusal(chosen.name, error, found, listed, LINUX_PORT_WORDS, Advice()));
     }
+    return chosen.name;
 }

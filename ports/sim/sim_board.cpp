@@ -98,7 +98,7 @@ static bool EndsWith(const char* text, const char* end) {
 // that cannot be made ends the program at start, one that fails later at the
 // access that failed, each saying which file and why.
 [[noreturn]] static void TraceFailed(int error, bool atStart) {
-    RefusePort(TraceRefusal(g_tracePath, error, atStart));
+    RefusePort(FileRefusal(RecordFile::PortTrace, g_tracePath, error, atStart));
 }
 
 // A text trace appends; a waveform is a whole file of its own each run, as

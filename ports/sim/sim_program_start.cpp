@@ -4,4 +4,7 @@
 #include "port_choice.h"
 #include "sim_board.h"
 
-void PortStart(const PortArgument&) { SimBoardStart(); }
+const char* PortStart(const PortArgument&) {
+    SimBoardStart();
+    return SIMULATED_BOARD_PORT;
+}

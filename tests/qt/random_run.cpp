@@ -4,7 +4,10 @@
 // the invariants the port traffic and the panel must keep. The program ends
 // through the panel's own entry, so its exit code is the panel's.
 //
-// Usage: panel_random_run [--seed N|random] [--actions N]
+// Usage: panel_random_run [--seed N|random] [--actions N] [--record FILE TRACE]
+// With --record, the entry records the session to FILE (as the program's
+// --record does), and the port trace is kept in TRACE, for the replay to be
+// compared with (record_replay.py).
 // The seed is printed first; a failure prints it again with the action. Run
 // again with that seed to replay it. Nothing is timed: a loaded machine
 // makes the run slower, not wrong.
@@ -35,6 +38,7 @@ uint32_t g_seed;
 long g_action = -1;
 std::string g_actionName;
 long g_checks = 0;
+bool g_recording = false;  // --record
 
 [[noreturn]] void Fail(const std::string& what) {
     fprintf(stderr, "\nRANDOM RUN FAILED at action %ld (%s): %s\nreplay: panel_random_run --seed %u\n", g_action,
@@ -218,7 +222,11 @@ void Run(long actions) {
         const int command = CommandOf(action, focused);
         g_actionName = std::string(action.name) + ", focus on " + std::to_string(focused);
         if (command == IDCANCEL) continue;  // "Выход" ends the run; it is tested on its own
-        if (command == IDC_TIMER_TEST) SimBoardSetTimerLength(timerLengths[pickTimer(random)]);
+        // Timers of many boards; one board where the session is to be
+        // replayed on it (the pick is made all the same, so the run is the
+        // seed's either way).
+        const uint32_t timerLength = timerLengths[command == IDC_TIMER_TEST ? pickTimer(random) : 0];
+        if (command == IDC_TIMER_TEST && !g_recording) SimBoardSetTimerLength(timerLength);
         const bool stepChecked = Checked(IDC_STEP_MODE);
         const uint8_t presented = SimBoardPresentedByte();
         const size_t boxesBefore = answerer.boxes.size();
@@ -302,7 +310,15 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     g_seed = DEFAULT_SEED;
     long actions = 10000;
+    const char* record = nullptr;
+    char path[] = "/tmp/kalderon-random-trace-XXXXXX";
+    std::string kept;
     for (int i = 1; i + 1 < argc; i += 2) {
+        if (strcmp(argv[i], "--record") == 0 && i + 2 < argc) {
+            record = argv[i + 1];
+            kept = argv[i + 2];
+            ++i;
+        }
         if (strcmp(argv[i], "--seed") == 0)
             g_seed = strcmp(argv[i + 1], "random") == 0 ? std::random_device{}() : uint32_t(strtoul(argv[i + 1], nullptr, 10));
         if (strcmp(argv[i], "--actions") == 0) actions = strtol(argv[i + 1], nullptr, 10);
@@ -312,11 +328,19 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
 
-    char path[] = "/tmp/kalderon-random-trace-XXXXXX";
-    close(mkstemp(path));
-    SimBoardTraceTo(path);
-    g_trace.open(path);
-    unlink(path);  // the open streams keep it while the run lasts
+    if (kept.empty()) {
+        close(mkstemp(path));
+        kept = path;
+    }
+    SimBoardTraceTo(kept.c_str());
+    g_trace.open(kept);
+    if (kept == path) unlink(path);  // the open streams keep it while the run lasts
+    // The entry reads its command line as the program's main hands it over.
+    static char name[] = "kalderon-test-sim", option[] = "--record";
+    static char* entryArgs[] = {name, option, const_cast<char*>(record), nullptr};
+    g_recording = record != nullptr;
+    __argc = g_recording ? 3 : 1;
+    __argv = entryArgs;
 
     QTimer::singleShot(0, [actions] { Run(actions); });
     wchar_t none[] = L"";

@@ -239,6 +239,8 @@ TEST(BoardScript, ItsOutputAndStatusReachTheConsole) {
         {"the help", L"--help", nullptr, 0, {"Запуск: kalderon-test.exe", "Руководство: README.txt"}},
         {"a trace that cannot be made", run, "Z:\\no\\such\\folder\\trace.txt", 1,
          {"cannot write the port trace Z:\\no\\such\\folder\\trace.txt"}},
+        {"a record that cannot be made", L"--record Z:\\no\\such\\folder\\s.txt", nullptr, 1,
+         {"cannot write the session's record Z:\\no\\such\\folder\\s.txt"}},
     };
     const std::wstring com = g_exe.substr(0, g_exe.size() - 4) + L".com";
     for (const ConsoleCase& c : cases) {
@@ -269,6 +271,28 @@ TEST(BoardScript, ItsOutputAndStatusReachTheConsole) {
         EXPECT_EQ(status, c.status);
         for (const std::string& said : c.says) EXPECT_NE(output.find(said), std::string::npos) << output;
     }
+}
+
+// A session recorded: the panel's Write and Read as the lines --run reads,
+// after a head naming what recorded it.
+TEST(BoardScript, APanelSessionIsRecordedAsTheScriptThatReplaysIt) {
+    const std::wstring record = g_outFolder + L"\\session.txt";
+    DeleteFileW(record.c_str());
+    Panel p = Open(g_simFolder, L"--record \"" + record + L"\"");
+    ASSERT_NE(p.dialog, nullptr);
+    Click(p, IDC_WRITE);  // 0x00 to the control register: the chip's byte at 0 is read back
+    Click(p, IDC_READ);
+    PostMessageW(p.dialog, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForExit(p), 0);
+    HANDLE file = CreateFileW(record.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    char bytes[1024] = "";
+    DWORD got = 0;
+    ReadFile(file, bytes, sizeof bytes - 1, &got, nullptr);
+    CloseHandle(file);
+    const std::string text(bytes, got);
+    EXPECT_EQ(text.rfind("# kalderon-test: a panel session recorded ", 0), 0u) << text;
+    EXPECT_NE(text.find("\nwrite control 0x00\nread = 0x00\n"), std::string::npos) << text;
 }
 
 }  // namespace
