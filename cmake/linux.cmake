@@ -60,6 +60,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "kalderon-test developers <kalderon-test@exa
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/deb_depends.cmake)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "test panel for a parallel-port device-programmer board")
 # The summary is the synopsis; CPack indents each line of this and turns the
 # empty one into the paragraph mark.
