@@ -5,9 +5,8 @@
 // through the panel's own entry, so its exit code is the panel's.
 //
 // Usage: panel_random_run [--seed N|random] [--actions N] [--record FILE TRACE]
-// With --record, the entry records the session to FILE (as the program's
-// --record does), and the port trace is kept in TRACE, for the replay to be
-// compared with (record_replay.py).
+// --record: the entry records the session to FILE, on one board (one timer),
+// and the trace is kept in TRACE for its replay (record_replay.py).
 // The seed is printed first; a failure prints it again with the action. Run
 // again with that seed to replay it. Nothing is timed: a loaded machine
 // makes the run slower, not wrong.
@@ -222,11 +221,7 @@ void Run(long actions) {
         const int command = CommandOf(action, focused);
         g_actionName = std::string(action.name) + ", focus on " + std::to_string(focused);
         if (command == IDCANCEL) continue;  // "Выход" ends the run; it is tested on its own
-        // Timers of many boards; one board where the session is to be
-        // replayed on it (the pick is made all the same, so the run is the
-        // seed's either way).
-        const uint32_t timerLength = timerLengths[command == IDC_TIMER_TEST ? pickTimer(random) : 0];
-        if (command == IDC_TIMER_TEST && !g_recording) SimBoardSetTimerLength(timerLength);
+        if (command == IDC_TIMER_TEST && !g_recording) SimBoardSetTimerLength(timerLengths[pickTimer(random)]);
         const bool stepChecked = Checked(IDC_STEP_MODE);
         const uint8_t presented = SimBoardPresentedByte();
         const size_t boxesBefore = answerer.boxes.size();
@@ -310,15 +305,11 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     g_seed = DEFAULT_SEED;
     long actions = 10000;
-    const char* record = nullptr;
+    char* record[] = {argv[0], const_cast<char*>("--record"), nullptr, nullptr};  // as the entry reads it
     char path[] = "/tmp/kalderon-random-trace-XXXXXX";
-    std::string kept;
+    const char* kept = nullptr;
     for (int i = 1; i + 1 < argc; i += 2) {
-        if (strcmp(argv[i], "--record") == 0 && i + 2 < argc) {
-            record = argv[i + 1];
-            kept = argv[i + 2];
-            ++i;
-        }
+        if (strcmp(argv[i], "--record") == 0 && i + 2 < argc) record[2] = argv[++i], kept = argv[i + 1];
         if (strcmp(argv[i], "--seed") == 0)
             g_seed = strcmp(argv[i + 1], "random") == 0 ? std::random_device{}() : uint32_t(strtoul(argv[i + 1], nullptr, 10));
         if (strcmp(argv[i], "--actions") == 0) actions = strtol(argv[i + 1], nullptr, 10);
@@ -328,19 +319,13 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
 
-    if (kept.empty()) {
-        close(mkstemp(path));
-        kept = path;
-    }
-    SimBoardTraceTo(kept.c_str());
-    g_trace.open(kept);
-    if (kept == path) unlink(path);  // the open streams keep it while the run lasts
-    // The entry reads its command line as the program's main hands it over.
-    static char name[] = "kalderon-test-sim", option[] = "--record";
-    static char* entryArgs[] = {name, option, const_cast<char*>(record), nullptr};
-    g_recording = record != nullptr;
+    if (kept == nullptr) close(mkstemp(path));
+    SimBoardTraceTo(kept != nullptr ? kept : path);
+    g_trace.open(kept != nullptr ? kept : path);
+    if (kept == nullptr) unlink(path);  // the open streams keep it while the run lasts
+    g_recording = kept != nullptr;
     __argc = g_recording ? 3 : 1;
-    __argv = entryArgs;
+    __argv = record;
 
     QTimer::singleShot(0, [actions] { Run(actions); });
     wchar_t none[] = L"";
