@@ -99,7 +99,6 @@ TEST(CommandLine, HelpVersionOrTheFirstWrongWord) {
          UsageError::StrayWord, "b"},
         {{"--record", "s.txt", "--run", "s.txt"}, LINUX_SIM_PROGRAM, ProgramAsked::Wrong, UsageError::RecordAndRun,
          "--record"},
-        {{"--record"}, WINDOWS_PROGRAM, ProgramAsked::Wrong, UsageError::NoValue, "--record"},
         {{"--record=a", "--record=b"}, LINUX_PROGRAM, ProgramAsked::Wrong, UsageError::GivenTwice, "--record"},
     };
     for (const CommandLineCase& c : cases) {
