@@ -12,8 +12,11 @@ run: deps-run
 	scripts/run-panel.sh build/run/kalderon-test-sim
 
 # Every configuration, built and tested; the Debian package and the
-# operators' zips are made and checked by the tests themselves.
-test: deps-test linux linux-asan windows-x64 windows
+# operators' zips are made and checked by the tests themselves. The 32-bit
+# Wine's root is made (once) while the Linux builds run; its run waits for it.
+test: deps-test
+	@tests/wine/wine32_root.sh >/dev/null 2>&1 &
+	$(MAKE) linux linux-asan windows-x64 windows
 
 deps-run:
 	scripts/install-deps.sh run

@@ -27,6 +27,14 @@ if [ -f "$root/.made" ]; then
   exit 0
 fi
 
+# One maker at a time: make test starts one early, the 32-bit run waits for it.
+mkdir -p "$cache"
+exec 9>"$cache/wine32.lock"
+flock 9
+if [ -f "$root/.made" ]; then
+  echo "$root"
+  exit 0
+fi
 command -v debootstrap >/dev/null || skip "debootstrap is not installed (package debootstrap)"
 [ "$(id -u)" -eq 0 ] || skip "making the 32-bit Wine's root takes root (debootstrap); run make test as root once"
 # The release's main suite as apt reaches it here (no name of a mirror is
@@ -34,7 +42,6 @@ command -v debootstrap >/dev/null || skip "debootstrap is not installed (package
 mirror=$(apt-cache policy 2>/dev/null | awk -v suite="$release/main" '$3 == suite { print $2; exit }')
 [ -n "$mirror" ] || skip "apt knows no source of $release/main"
 
-mkdir -p "$cache"
 rm -rf "$cache"/wine32-*.making
 tmp=$(mktemp -d "$cache/wine32-XXXXXX.making")
 trap 'rm -rf "$tmp"' EXIT
@@ -44,7 +51,7 @@ if ! debootstrap --foreign --arch=i386 --variant=minbase --include="$packages" "
     >"$log" 2>&1; then
   reason=$(grep -E '^(E|W): ' "$log" | tail -n 1)
   rm -f "$log"
-  skip "debootstrap could not make the 32-bit Wine's root: ${reason:-see debootstrap's log}"
+  skip "debootstrap could not make the 32-bit Wine's root: ${reason:-it gave no reason}"
 fi
 rm -f "$log"
 r=$tmp/root
