@@ -30,7 +30,7 @@ static bool Option(const char* name, int count, const char* const* args, int* at
 // usage error) decides.
 CommandLine ReadCommandLine(int count, const char* const* args, const ProgramWords& program) {
     static const char* const OPTIONS[] = {PORT_OPTION, RUN_OPTION, RECORD_OPTION};
-    constexpr int PORT = 0, NONE = 3;
+    constexpr int PORT = 0, RUN = 1, RECORD = 2, NONE = 3;
     CommandLine line = {ProgramAsked::Panel, {PortAsked::Default, 0, ""}, UsageError::None, "", nullptr, nullptr};
     const char* values[NONE] = {};  // by OPTIONS
     for (int i = 0; i < count && line.asked == ProgramAsked::Panel; ++i) {
@@ -55,15 +55,15 @@ CommandLine ReadCommandLine(int count, const char* const* args, const ProgramWor
             error = UsageError::NoValue;
         else
             values[option] = value;
-        line.word = error == UsageError::TooLong ? "" : option == NONE ? word : OPTIONS[option];
         if (error != UsageError::None) line.asked = ProgramAsked::Wrong;
         line.error = error;
+        if (line.asked != ProgramAsked::Panel)
+            line.word = error == UsageError::TooLong ? "" : option == NONE ? word : OPTIONS[option];
     }
     if (line.asked != ProgramAsked::Panel) return line;
     if (values[PORT] != nullptr) line.port = ReadPortValue(values[PORT]);
-    line.script = values[1];
-    line.record = values[2];
-    line.word = "";
+    line.script = values[RUN];
+    line.record = values[RECORD];
     // A script is not a panel session.
     if (line.script != nullptr && line.record != nullptr) {
         line.asked = ProgramAsked::Wrong;
