@@ -14,9 +14,10 @@ run: deps-run
 # Every configuration, built and tested; the Debian package and the
 # operators' zips are made and checked by the tests themselves. The 32-bit
 # Wine's root is made (once) while the Linux builds run; its run waits for it.
+# All of it in a process group of its own, which ends with the run, however
+# the run ends.
 test: deps-test
-	@tests/wine/wine32_root.sh >/dev/null 2>&1 &
-	$(MAKE) linux linux-asan windows-x64 windows
+	@scripts/own-group.sh sh -c 'tests/wine/wine32_root.sh >/dev/null 2>&1 & exec $(MAKE) linux linux-asan windows-x64 windows'
 
 deps-run:
 	scripts/install-deps.sh run

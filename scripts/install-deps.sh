@@ -14,7 +14,9 @@
 # cannot be fetched is tried again once, then the set-up goes on with the
 # lists it has, and what could not be installed is said in one line.
 # No foreign architecture is added: the 32-bit Wine runs from a root of its
-# own (tests/wine/root32.sh), made by debootstrap from the main suite alone.
+# own (tests/wine/wine32_root.sh), made by mmdebstrap from the main suite
+# alone, as root or as the user who tests (uidmap's helpers map their
+# subordinate ids).
 set -eu
 
 list=false
@@ -30,13 +32,13 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 # The tests: GoogleTest and the benchmark; the Windows cross builds and Wine;
-# debootstrap for the 32-bit Wine's root; qemu with a guest's tools;
+# mmdebstrap and uidmap for the 32-bit Wine's root; qemu with a guest's tools;
 # screenshots and driving X windows; the Debian package's checks; the
 # waveform readers.
 test_packages="$run_packages xvfb xauth
   googletest libgtest-dev libgmock-dev libbenchmark-dev valgrind
   g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-  wine wine64 fonts-wine debootstrap
+  wine wine64 fonts-wine mmdebstrap uidmap
   qemu-system-x86 busybox-static cpio strace xz-utils python3
   x11-apps imagemagick xdotool
   dpkg-dev file lintian desktop-file-utils appstream

@@ -3,9 +3,12 @@
 // link must put on the port (expected_traffic.h) and its exit statuses.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -81,20 +84,45 @@ struct ScriptRun {
     double seconds;
 };
 
+// The runs' files, in a folder of this process's own, made under the
+// temporary folder on first use and removed with them when the process ends:
+// a fixed name there is shared with another user's or another clone's run at
+// the same time, and a file one leaves may be one the next cannot write over.
+const std::string& RunFolder() {
+    struct Folder {
+        std::string path = testing::TempDir() + "board_script_test-XXXXXX";
+        Folder() {
+            if (mkdtemp(path.data()) == nullptr) {
+                fprintf(stderr, "cannot make a folder like %s: %s\n", path.c_str(), strerror(errno));
+                std::abort();
+            }
+            path += '/';
+        }
+        ~Folder() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    };
+    static const Folder folder;
+    return folder.path;
+}
+
 // The simulated board's program with these arguments; SCRIPT in them is a
 // file holding script, which with stdin goes to standard input instead.
 ScriptRun RunSim(std::string arguments, const std::string& script, bool stdin = false) {
-    const std::string folder = testing::TempDir();
+    const std::string& folder = RunFolder();
     const std::string scriptPath = folder + "script.txt", tracePath = folder + "script-trace.txt",
                       outputPath = folder + "script-output.txt";
     std::ofstream(scriptPath) << script;
     remove(tracePath.c_str());
+    // Quoted for the shell: a checkout's or a temporary folder's path may hold a space.
+    auto quoted = [](const std::string& path) { return "'" + path + "'"; };
     const size_t at = arguments.find("SCRIPT");
-    if (at != std::string::npos) arguments.replace(at, 6, scriptPath);
+    if (at != std::string::npos) arguments.replace(at, 6, quoted(scriptPath));
     // No display: no box may hold a run.
-    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY KALDERON_PORT_TRACE=" + tracePath + " " +
-                                SIM_PROGRAM + " " + arguments + " >" + outputPath + " 2>&1 <" +
-                                (stdin ? scriptPath : "/dev/null");
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY KALDERON_PORT_TRACE=" + quoted(tracePath) + " " +
+                                quoted(SIM_PROGRAM) + " " + arguments + " >" + quoted(outputPath) + " 2>&1 <" +
+                                quoted(stdin ? scriptPath : "/dev/null");
     ScriptRun run;
     const auto start = std::chrono::steady_clock::now();
     const int status = system(command.c_str());
@@ -164,7 +192,7 @@ TEST(BoardScriptRun, EachOperationAndWayInAsTheReaderPromises) {
         {"--run - reads standard input", "--run -", "reset\nread\n", true, 0, "read 0xFF\n", {}, 0},
         {"timer prints its count", "--run SCRIPT", "timer\n", false, 0, "timer 5000\n", {}, 0},
         {"a script over the limit", "--run SCRIPT", std::string(SCRIPT_BYTES_MAX + 1, '#'), false, 2,
-         "cannot read the script " + testing::TempDir() + "script.txt: it is over a megabyte long", {}, 0},
+         "cannot read the script " + RunFolder() + "script.txt: it is over a megabyte long", {}, 0},
         {"a usage error before the script is read", "--port x --run missing.txt", "", false, 2,
          "kalderon-test-sim: \"--port\": the simulated board needs no port", {}, 0},
     };

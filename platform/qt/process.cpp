@@ -2,9 +2,11 @@
 // application object Qt needs before any window.
 #include <QApplication>
 
+#include <langinfo.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -38,6 +40,18 @@ static void DisplayOutOfReach(QtMsgType type, const QMessageLogContext&, const Q
     _exit(1);
 }
 
+// Qt names each window to X twice: _NET_WM_NAME in UTF-8, and WM_NAME, which
+// Xlib builds from the title's UTF-8 bytes as the C library's character type
+// reads them. With no locale, C or any other that is not UTF-8, WM_NAME is
+// then those bytes in Latin-1 or the like, and whatever finds a window by
+// WM_NAME misses a title out of ASCII. A Win32 program's titles are Unicode
+// whatever the locale: the character type alone is made UTF-8, the rest left
+// as the user set it. Only once Qt is up, as Qt sets the whole locale from
+// the environment when it starts.
+static void UnicodeTitles() {
+    if (strcmp(nl_langinfo(CODESET), "UTF-8") != 0) setlocale(LC_CTYPE, "C.UTF-8");
+}
+
 // Qt takes no command line of the program's.
 bool EnsureApplication() {
     static int argc = 1;
@@ -47,6 +61,7 @@ bool EnsureApplication() {
     const QtMessageHandler before = qInstallMessageHandler(DisplayOutOfReach);
     new QApplication(argc, argv);
     qInstallMessageHandler(before);
+    UnicodeTitles();
     return true;
 }
 

@@ -7,17 +7,24 @@
 #            library claims, then loses it)
 # Usage: port_trouble.sh refusal|lost KALDERON_TEST VANISHING_PORT OUT_DIR
 # Every wait is for a window or the program's end; CTest's timeout is the
-# only bound.
+# only bound. The program runs in the C locale, whatever the caller's: its
+# box is then found by a Cyrillic title that no locale may garble, and the
+# system's reasons read in English.
 set -u
 case=$1 exe=$2 vanishing=$3 out=$4
 if [ "$case" = refusal ] && [ -e /dev/parport0 ]; then
   echo "SKIPPED: this machine has a /dev/parport0, so the program would not refuse it"
   exit 77
 fi
+# The program and the server end with this script, however it ends.
+pid="" XVFB_PID="" err=""
+trap 'kill $pid $XVFB_PID 2>/dev/null; rm -f "$err"' EXIT
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
 . "$(dirname "$0")/../../scripts/xvfb.sh"
 unset WAYLAND_DISPLAY
-start_xvfb
-trap 'kill $XVFB_PID 2>/dev/null' EXIT
+start_xvfb || exit 1
 fail() { echo "FAIL: $1"; [ -f "$err" ] && cat "$err"; exit 1; }
 err=$(mktemp)
 
@@ -45,13 +52,13 @@ expect_box() {
 }
 
 if [ "$case" = refusal ]; then
-  "$exe" 2>"$err" &
+  LC_ALL=C "$exe" 2>"$err" &
   pid=$!
   expect_box refusal-box
   grep -q 'cannot use the parallel port /dev/parport0: No such file or directory' "$err" ||
     fail "standard error does not give the reason"
 else
-  LD_PRELOAD=$vanishing "$exe" 2>"$err" &
+  LC_ALL=C LD_PRELOAD=$vanishing "$exe" 2>"$err" &
   pid=$!
   panel=$(window "KALDERON TEST") || fail "the panel did not open on the claimed port"
   # From "Выход", Shift+Tab is "Тест таймера": its first access finds the port gone.
@@ -61,5 +68,4 @@ else
   grep -q 'parallel port /dev/parport0 failed: No such device' "$err" ||
     fail "standard error does not give the reason"
 fi
-rm -f "$err"
 echo PASS

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Runs the end-to-end tests of kalderon-test.exe under Wine: sets up a Wine
-# prefix of the build's own, an X server if there is no display, and turns
-# the panel's screenshot into panel.png.
+# prefix of the build's own and an X server of the run's own (never the
+# caller's display), and turns the panel's screenshot into panel.png.
 # Usage: run.sh 32|64 BUILD_DIR PANEL_E2E_EXE [gtest arguments]
 # A 64-bit build runs under the host's wine64 in a win64 prefix, which needs
 # nothing 32-bit. A 32-bit build runs under the Wine of a 32-bit root of its
@@ -9,8 +9,11 @@
 # runs the same Wine: in that root directly where this machine's kernel runs
 # 32-bit programs, otherwise (or where KALDERON_32BIT_IN_VM=1 asks for it)
 # inside a qemu guest whose kernel does (tests/vm). Reported Skipped (77)
-# only where the root cannot be made or no guest can be booted.
+# only where the root maker or the guest says it cannot be done here; any
+# other failure of the harness is a failure, named.
 set -eu
+# chroot is where Debian puts it, off a normal user's PATH.
+PATH=$PATH:/usr/sbin:/sbin
 bits=$1
 build=$(cd "$2" && pwd)
 driver=$3
@@ -29,36 +32,50 @@ else
   wineserver=/usr/lib/wine/wineserver
   export WINEARCH=win32
   if [ -z "${KALDERON_IN_VM:-}" ]; then
-    root=$("$here/wine32_root.sh") || { echo "$root"; exit 77; }
+    root=$("$here/wine32_root.sh") || {
+      status=$?
+      echo "$root"
+      [ "$status" -eq 77 ] && exit 77
+      echo "FAIL: the 32-bit Wine's root could not be made (wine32_root.sh, status $status)"
+      exit 1
+    }
   else
     root=$KALDERON_WINE32_ROOT
   fi
-  # A command in the root, with the folders the run reads and writes (and
-  # /tmp, where the X server's and the wineserver's sockets are) at their
-  # own paths; the mounts end with it.
+  # A command in the root, as root (the caller mapped to root where it is
+  # not), with the folders the run reads and writes at their own paths; the
+  # mounts end with it. Its /tmp is a folder of this run: the wineserver's
+  # socket is kept there, apart from every other user's and run's, and the
+  # X server's sockets are seen in it.
   run() {
     as=""
     [ "$(id -u)" -eq 0 ] || as=--map-root-user
     unshare $as --mount --propagation private /bin/sh -c '
-      root=$1; shift
-      for folder in /proc /dev /sys /tmp "$KALDERON_BUILD" "$KALDERON_SOURCE"; do
-        mkdir -p "$root$folder" && mount --rbind "$folder" "$root$folder"
+      set -eu
+      root=$1 tmp=$2; shift 2
+      for folder in /proc /dev /sys "$KALDERON_BUILD" "$KALDERON_SOURCE"; do
+        mkdir -p "$root$folder"
+        mount --rbind "$folder" "$root$folder"
       done
-      exec chroot "$root" "$@"' sh "$root" "$@"
+      mount --bind "$tmp" "$root/tmp"
+      for folder in /tmp/.X11-unix "$WINEPREFIX"; do
+        mkdir -p "$folder" "$root$folder"
+        mount --bind "$folder" "$root$folder"
+      done
+      exec env HOME=/root chroot "$root" "$@"' sh "$root" "$chroot_tmp" "$@"
   }
-  export KALDERON_BUILD=$build KALDERON_SOURCE=$source_dir HOME=/root
+  export KALDERON_BUILD=$build KALDERON_SOURCE=$source_dir
   if [ -z "${KALDERON_IN_VM:-}" ]; then
     why=""
     if [ -n "${KALDERON_32BIT_IN_VM:-}" ]; then
       why="KALDERON_32BIT_IN_VM is set"
-    elif ! out=$(run /bin/true 2>&1); then
-      why="this machine cannot run 32-bit programs ($out)"
+    elif ! out=$("$root/lib/ld-linux.so.2" --version 2>&1); then
+      why="this machine cannot run 32-bit programs ($(echo "$out" | head -n 1))"
     fi
     if [ -n "$why" ]; then
       echo "The 32-bit run goes to a virtual machine: $why."
-      # The guest's prefix lives in its own memory (its /tmp, seen in the
-      # root too); the results land in the build folder, which the guest
-      # shares.
+      # The guest's prefix lives in its own memory; the results land in the
+      # build folder, which the guest shares.
       exec "$here/../vm/vm.sh" --share "$build" "$build/vm" \
         env KALDERON_WINEPREFIX=/tmp/kalderon-wineprefix KALDERON_WINE32_ROOT="$root" \
         "$here/run.sh" 32 "$build" "$driver" "$@"
@@ -71,17 +88,30 @@ export WINEDEBUG=-all
 # waiting in the debugger's box.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 
-started_x=""
-if [ -z "${DISPLAY:-}" ]; then
-  . "$here/../../scripts/xvfb.sh"
-  start_xvfb
-  started_x=$XVFB_PID
-fi
+# Everything this run starts ends with it, on every way out: the long
+# commands run in the background, so that a signal is taken at once.
+child="" started_x="" chroot_tmp=""
 cleanup() {
+  [ -z "$child" ] || kill "$child" 2>/dev/null || true
   run "$wineserver" -k 2>/dev/null || true
-  [ -n "$started_x" ] && kill "$started_x" 2>/dev/null || true
+  [ -z "$started_x" ] || kill "$started_x" 2>/dev/null || true
+  [ -z "$chroot_tmp" ] || rm -rf "$chroot_tmp"
 }
 trap cleanup EXIT
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
+waited() {
+  "$@" &
+  child=$!
+  wait "$child" && child="" || { status=$?; child=""; return "$status"; }
+}
+[ "$bits" = 64 ] || chroot_tmp=$(mktemp -d "${TMPDIR:-/tmp}/kalderon-wine32.XXXXXX")
+
+unset WAYLAND_DISPLAY
+. "$here/../../scripts/xvfb.sh"
+start_xvfb
+started_x=$XVFB_PID
 
 # A Unix path as Wine shows it: on drive Z, the root.
 w() { printf 'Z:%s' "$1" | tr / '\\'; }
@@ -90,13 +120,13 @@ w() { printf 'Z:%s' "$1" | tr / '\\'; }
 # prefix is set up in as few as it can be, once.
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   started=$(date +%s)
-  run "$wine" wineboot -i >/dev/null 2>&1
+  waited run "$wine" wineboot -i >/dev/null 2>&1
   # Without a window manager Wine draws the frames itself; and it must not
   # grab the keyboard focus from other programs' windows.
   printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Managed"="N"\n"Decorated"="Y"\n' \
     >"$build/x11-driver.reg"
   run "$wine" regedit /S "$(w "$build/x11-driver.reg")" >/dev/null 2>&1
-  run "$wineserver" -w
+  waited run "$wineserver" -w
   echo "The Wine prefix was made in $(($(date +%s) - started)) s."
 fi
 # The frame's close box is a Marlett glyph, which Wine draws as a plain "r"
@@ -106,7 +136,7 @@ fonts="$WINEPREFIX/drive_c/windows/Fonts"
 
 rm -f "$build/panel.bmp" "$build/panel.png" "$build/windows-write-read.vcd"
 status=0
-run "$wine" "$driver" "$(w "$build/kalderon-test.exe")" "$(w "$build/sim")" "$(w "$build/closed-driver")" \
+waited run "$wine" "$driver" "$(w "$build/kalderon-test.exe")" "$(w "$build/sim")" "$(w "$build/closed-driver")" \
   "$(w "$build")" "$(w "$here/registry")" "$@" || status=$?
 # The Windows board's waveform, read by a reader we did not write.
 if [ -f "$build/windows-write-read.vcd" ]; then

@@ -3,20 +3,26 @@
 # depends on, from this machine's release's main suite alone, so that its
 # versions agree among themselves whatever state the security suite's i386
 # list is in, and the host's architectures and packages are left alone.
-# Made once and kept beside the VM's kernel; a change of its packages (or of
-# this script) makes a new one, and the old ones are removed.
+# Made once in the caller's own cache, by root or by anyone: mmdebstrap
+# extracts the packages (no 32-bit code runs to make it), as root directly,
+# otherwise in a user namespace of the caller's subordinate ids; the tarball
+# it streams is unpacked as the caller's own files. A change of its packages
+# (or of this script) makes a new one, and the old ones are removed.
 #
-# debootstrap's first stage only downloads and unpacks: no 32-bit code runs
-# here. What its second stage's maintainer scripts would do that Wine needs
-# is done by hand: the users and groups, the loader's cache, and libwine's
-# zlib made a Wine builtin DLL.
+# What the packages' maintainer scripts would do that Wine needs is done by
+# hand: the user, the loader's cache, and libwine's zlib made a
+# Wine builtin DLL. dash is there for wineserver, a shell script.
 #
 # Usage: wine32_root.sh   prints the root's folder
-# Exit status 77, with "SKIPPED: " and the reason, where it cannot be made.
+# Exit status 77, with "SKIPPED: " and the reason, where this machine or
+# this user cannot make it; 1, with "FAIL: " and the reason, where making it
+# failed; 0 with the folder.
 set -eu
+PATH=$PATH:/usr/sbin:/sbin
 skip() { echo "SKIPPED: $1"; exit 77; }
+fail() { echo "FAIL: $1"; exit 1; }
 
-packages=wine32
+packages=wine32,dash
 release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
 [ -n "$release" ] || skip "/etc/os-release names no Debian release"
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/kalderon-test
@@ -35,33 +41,56 @@ if [ -f "$root/.made" ]; then
   echo "$root"
   exit 0
 fi
-command -v debootstrap >/dev/null || skip "debootstrap is not installed (package debootstrap)"
-[ "$(id -u)" -eq 0 ] || skip "making the 32-bit Wine's root takes root (debootstrap); run make test as root once"
+command -v mmdebstrap >/dev/null || skip "mmdebstrap is not installed (package mmdebstrap)"
+mode=root
+if [ "$(id -u)" -ne 0 ]; then
+  mode=unshare
+  command -v newuidmap >/dev/null || skip "newuidmap is not installed (package uidmap)"
+  user=$(id -un)
+  grep -q "^$user:" /etc/subuid && grep -q "^$user:" /etc/subgid ||
+    skip "$user has no subordinate ids in /etc/subuid and /etc/subgid (as root: usermod --add-subuids 100000-165535 --add-subgids 100000-165535 $user)"
+fi
 # The release's main suite as apt reaches it here (no name of a mirror is
 # kept anywhere).
 mirror=$(apt-cache policy 2>/dev/null | awk -v suite="$release/main" '$3 == suite { print $2; exit }')
 [ -n "$mirror" ] || skip "apt knows no source of $release/main"
 
-rm -rf "$cache"/wine32-*.making
+# A root half made by a maker that was stopped is never used: it is removed
+# here, under the lock, and by its own maker on every way out.
+remove() { chmod -R u+w "$@" 2>/dev/null || true; rm -rf "$@"; }
+remove "$cache"/wine32-*.making
 tmp=$(mktemp -d "$cache/wine32-XXXXXX.making")
-trap 'rm -rf "$tmp"' EXIT
+maker=""
+trap 'remove "$tmp"' EXIT
+# mmdebstrap in the background, so that a signal reaches this shell at once
+# and ends it too (an EXIT trap alone does not run on a signal).
+trap '[ -z "$maker" ] || kill "$maker" 2>/dev/null; exit 129' HUP
+trap '[ -z "$maker" ] || kill "$maker" 2>/dev/null; exit 130' INT
+trap '[ -z "$maker" ] || kill "$maker" 2>/dev/null; exit 143' TERM
 echo "Making the 32-bit Wine's root from $release/main (once)..." >&2
-log=$tmp.log
-if ! debootstrap --foreign --arch=i386 --variant=minbase --include="$packages" "$release" "$tmp/root" "$mirror" \
-    >"$log" 2>&1; then
-  reason=$(grep -E '^(E|W): ' "$log" | tail -n 1)
-  rm -f "$log"
-  skip "debootstrap could not make the 32-bit Wine's root: ${reason:-it gave no reason}"
-fi
-rm -f "$log"
-r=$tmp/root
-for deb in "$r"/var/cache/apt/archives/*.deb; do dpkg-deb -x "$deb" "$r"; done
-rm -rf "$r"/var/cache/apt/archives/*.deb "$r/debootstrap" "$r"/usr/share/doc "$r"/usr/share/man "$r"/usr/share/info
-# Wine looks its user up; the loader finds its libraries by its cache.
-cp "$r/usr/share/base-passwd/passwd.master" "$r/etc/passwd"
-cp "$r/usr/share/base-passwd/group.master" "$r/etc/group"
-cp "$r/usr/share/libc-bin/nsswitch.conf" "$r/etc/nsswitch.conf"
-ldconfig -r "$r" 2>/dev/null || true
+log=$tmp/log r=$tmp/root
+mkdir "$r"
+# The hook runs where mmdebstrap's root is root (in the user namespace too).
+# Debian 13's packages keep their files in /usr alone: /bin and /lib lead
+# there, as on a merged system, for wineserver's /bin/sh and the loader's
+# /lib/ld-linux.so.2. The loader's cache from libc-bin's configuration.
+hook='for d in bin sbin lib; do [ -e "$1/$d" ] || ln -s "usr/$d" "$1/$d"; done
+  echo "include /etc/ld.so.conf.d/*.conf" >"$1/etc/ld.so.conf" && ldconfig -r "$1"'
+mmdebstrap --mode="$mode" --variant=extract --architectures=i386 --include="$packages" --extract-hook="$hook" \
+  "$release" "$tmp/root.tar" "$mirror" >"$log" 2>&1 &
+maker=$!
+wait "$maker" || fail "mmdebstrap could not make the 32-bit Wine's root: $(grep -E '^E: ' "$log" | tail -n 1)"
+maker=""
+# The devices are the host's, bound at each run.
+tar -x -f "$tmp/root.tar" -C "$r" --no-same-owner --exclude='./dev/*' ||
+  fail "the 32-bit Wine's root could not be unpacked into $cache"
+rm -f "$tmp/root.tar"
+rm -rf "$r"/usr/share/doc "$r"/usr/share/man "$r"/usr/share/info
+# Wine looks its user up: root, as the run maps the caller to root.
+printf 'root:x:0:0:root:/root:/bin/sh\n' >"$r/etc/passwd"
+printf 'root:x:0:\n' >"$r/etc/group"
+printf 'passwd: files\ngroup: files\n' >"$r/etc/nsswitch.conf"
+mkdir -p "$r/root"
 # libwine's postinst: the MinGW zlib, marked as a Wine builtin DLL.
 for dll in "$r"/usr/i686-w64-mingw32/lib/zlib*.dll; do
   [ -f "$dll" ] || continue
@@ -69,6 +98,6 @@ for dll in "$r"/usr/i686-w64-mingw32/lib/zlib*.dll; do
   { head -c 64 "$dll"; printf 'Wine builtin DLL'; head -c 16 /dev/zero; tail -c +97 "$dll"; } >"$out"
 done
 touch "$r/.made"
-rm -rf "$cache"/wine32-"$release"-*[0-9]
+remove "$cache"/wine32-"$release"-*[0-9]
 mv "$r" "$root"
 echo "$root"
