@@ -34,6 +34,29 @@ command -v qemu-system-x86_64 >/dev/null || skip "qemu-system-x86_64 is not inst
 [ -x /bin/busybox ] && ldd /bin/busybox 2>&1 | grep -q 'not a dynamic' ||
   skip "a static /bin/busybox is needed for the guest (package busybox-static)"
 
+# Whatever ends this script ends the step it waits for and removes what it
+# was making; a second signal (timeout(1) signals the script, then its
+# group) must not cut that short. bash runs a trap only once its foreground
+# child has ended, so the long steps run in the background and are waited
+# for.
+tmp="" child=""
+cleanup() {
+  set +e
+  trap '' HUP INT TERM
+  [ -z "$child" ] || { kill "$child"; wait "$child"; } 2>/dev/null
+  [ -z "$tmp" ] || rm -rf "$tmp"
+}
+trap cleanup EXIT
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
+run() {
+  "$@" &
+  child=$!
+  wait "$child" || { set -- $?; child=""; return "$1"; }
+  child=""
+}
+
 # --- The kernel, its modules and the initramfs, made once per kernel version
 # The guest's file systems, in load order (the package has no modules.dep);
 # then the parallel port's, which a guest command loads from the cache.
@@ -41,18 +64,28 @@ fs_modules="virtio_ring virtio virtio_pci_legacy_dev virtio_pci_modern_dev virti
   9pnet_virtio 9p overlay"
 port_modules="parport parport_pc ppdev"
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/kalderon-test
-version=$(apt-cache depends linux-image-amd64 2>/dev/null |
+version=$(LC_ALL=C apt-cache depends linux-image-amd64 2>/dev/null |
   awk '/Depends: linux-image-[0-9]/ { sub("linux-image-", "", $2); print $2; exit }')
 # Without apt's lists, a guest already made; the folders it is made in are
 # named otherwise.
 [ -n "$version" ] || version=$(ls "$cache" 2>/dev/null | sed -n 's/^vm-//p' | head -n 1)
 [ -n "$version" ] || skip "no Debian kernel package is known to apt and none is cached"
 guest=$cache/vm-$version
-if [ ! -f "$guest/vmlinux" ]; then
+# The initramfs: busybox, the file systems' modules and our init; one per
+# version of the init, so that a changed init is never booted stale.
+initramfs=$guest/initramfs-$(cksum <"$here/init" | cut -d' ' -f1).cpio
+if [ ! -f "$initramfs" ]; then
+  # One maker at a time (two checkouts may test at once), and nothing half
+  # made is ever used: what a killed maker left is removed, and the guest's
+  # folder and the initramfs appear each by one rename, whole.
   mkdir -p "$cache"
+  exec 9>"$cache/vm.lock"
+  run flock 9
+  rm -rf "$cache"/building.*
   tmp=$(mktemp -d "$cache/building.XXXXXX")
-  trap 'rm -rf "$tmp"' EXIT
-  (cd "$tmp" && apt-get download "linux-image-$version" >/dev/null 2>&1) ||
+fi
+if [ ! -f "$guest/vmlinux" ]; then
+  run env -C "$tmp" apt-get download "linux-image-$version" >/dev/null 2>&1 ||
     skip "cannot download linux-image-$version"
   dpkg-deb -x "$tmp"/linux-image-*.deb "$tmp/x"
   mkdir -p "$tmp/guest/modules"
@@ -81,15 +114,9 @@ if [ ! -f "$guest/vmlinux" ]; then
     cp "$tmp"/x/boot/vmlinuz-* "$tmp/guest/vmlinux"
   fi
   rm -rf "$guest" && mv "$tmp/guest" "$guest"
-  rm -rf "$tmp"
 fi
-# The initramfs: busybox, the file systems' modules and our init; one per
-# version of the init, so that a changed init is never booted stale.
-initramfs=$guest/initramfs-$(cksum <"$here/init" | cut -d' ' -f1).cpio
 if [ ! -f "$initramfs" ]; then
   command -v cpio >/dev/null || skip "cpio is not installed (package cpio)"
-  tmp=$(mktemp -d "$cache/building.XXXXXX")
-  trap 'rm -rf "$tmp"' EXIT
   mkdir -p "$tmp/root/bin" "$tmp/root/modules"
   cp /bin/busybox "$tmp/root/bin/busybox"
   cp "$here/init" "$tmp/root/init"
@@ -103,7 +130,11 @@ if [ ! -f "$initramfs" ]; then
   echo $loaded >"$tmp/root/modules/order"
   (cd "$tmp/root" && find . | cpio -o -H newc --quiet) >"$tmp/initramfs.cpio"
   mv "$tmp/initramfs.cpio" "$initramfs"
+fi
+if [ -n "$tmp" ]; then
   rm -rf "$tmp"
+  tmp=""
+  exec 9>&-
 fi
 
 # --- The command, as a script the guest finds through the shared root
@@ -118,21 +149,24 @@ fi
 rm -f "$work/status" "$work/output.log" "$work/console.log"
 
 # Each share a 9p tag of its own, mounted read-write at its own path, in
-# this order: the work folder last, as it may lie inside a share.
-virtfs=() mounts=""
+# this order: the work folder last, as it may lie inside a share. The list
+# goes to the guest in the work folder, a tab between tag and path, as the
+# kernel's command line splits at spaces; qemu's options escape a comma by
+# doubling it.
+virtfs=()
 for i in "${!shares[@]}"; do
-  virtfs+=(-virtfs "local,path=${shares[$i]},mount_tag=share$i,security_model=none,multidevs=remap")
-  mounts="${mounts}share$i=${shares[$i]},"
-done
-virtfs+=(-virtfs "local,path=$work,mount_tag=work,security_model=none,multidevs=remap")
-mounts="${mounts}work=$work"
+  virtfs+=(-virtfs "local,path=${shares[$i]//,/,,},mount_tag=share$i,security_model=none,multidevs=remap")
+  printf 'share%s\t%s\n' "$i" "${shares[$i]}"
+done >"$work/mounts"
+printf 'work\t%s\n' "$work" >>"$work/mounts"
+virtfs+=(-virtfs "local,path=${work//,/,,},mount_tag=work,security_model=none,multidevs=remap")
 
 # SMAP off: with it, qemu 7.2's TCG faults on the return to 32-bit user code.
 # No mitigations: Wine makes many system calls, and they halve its speed.
-qemu-system-x86_64 -machine pc -accel tcg,thread=multi -cpu max,smap=off -smp "$(nproc)" -m 3072 \
+run qemu-system-x86_64 -machine pc -accel tcg,thread=multi -cpu max,smap=off -smp "$(nproc)" -m 3072 \
   -no-reboot -display none -nodefaults \
   -kernel "$guest/vmlinux" -initrd "$initramfs" \
-  -append "console=ttyS0 panic=-1 quiet loglevel=3 mitigations=off kalderon.mounts=$mounts$append" \
+  -append "console=ttyS0 panic=-1 quiet loglevel=3 mitigations=off$append" \
   -serial "file:$work/console.log" \
   -virtfs local,path=/,mount_tag=host,security_model=none,readonly=on,multidevs=remap \
   "${virtfs[@]}" "${qemu_args[@]}"

@@ -84,6 +84,11 @@ else
 fi
 export WINEPREFIX="${KALDERON_WINEPREFIX:-$build/wineprefix}"
 export WINEDEBUG=-all
+# Wine takes its code pages and its own dialogs' language from the locale,
+# and keeps them in the prefix: every run, the guest's included, under one,
+# whatever the caller's.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 # No Mono or Gecko installer boxes; a crash ends its program instead of
 # waiting in the debugger's box.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
