@@ -42,6 +42,7 @@ window() {
 # Its picture once it is painted: more colours than a bare window and frame.
 expect_box() {
   box=$(window "Ошибка") || fail "no error box"
+  echo "the error box is up"
   until xwd -root -silent | convert xwd:- -trim "$out/$1.png" &&
     [ "$(convert "$out/$1.png" -format %k info:)" -gt 2 ]; do sleep 0.1; done
   kill -0 "$pid" 2>/dev/null || fail "the program ended with its box still up"
@@ -62,8 +63,15 @@ else
   pid=$!
   panel=$(window "KALDERON TEST") || fail "the panel did not open on the claimed port"
   # From "Выход", Shift+Tab is "Тест таймера": its first access finds the port gone.
-  xdotool windowfocus --sync "$panel"
+  # The keys go where the focus is: asked for until the panel has it, however
+  # slow the machine (xdotool's own --sync gives up after a while).
+  until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$panel" ]; do
+    kill -0 "$pid" 2>/dev/null || fail "the program ended before its panel had the focus"
+    xdotool windowfocus "$panel" 2>/dev/null
+    sleep 0.1
+  done
   xdotool key shift+Tab space
+  echo "the panel had the focus; its timer was pressed"
   expect_box lost-port-box
   grep -q 'parallel port /dev/parport0 failed: No such device' "$err" ||
     fail "standard error does not give the reason"

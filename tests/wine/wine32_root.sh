@@ -76,10 +76,16 @@ mkdir "$r"
 # /lib/ld-linux.so.2. The loader's cache from libc-bin's configuration.
 hook='for d in bin sbin lib; do [ -e "$1/$d" ] || ln -s "usr/$d" "$1/$d"; done
   echo "include /etc/ld.so.conf.d/*.conf" >"$1/etc/ld.so.conf" && ldconfig -r "$1"'
-mmdebstrap --mode="$mode" --variant=extract --architectures=i386 --include="$packages" --extract-hook="$hook" \
-  "$release" "$tmp/root.tar" "$mirror" >"$log" 2>&1 &
-maker=$!
-wait "$maker" || fail "mmdebstrap could not make the 32-bit Wine's root: $(grep -E '^E: ' "$log" | tail -n 1)"
+tarball() {
+  mmdebstrap --mode="$mode" --variant=extract --architectures=i386 --include="$packages" --extract-hook="$hook" \
+    "$release" "$tmp/root.tar" "$mirror" >"$log" 2>&1 &
+  maker=$!
+  wait "$maker"
+}
+# A mirror caught in the middle of a sync is a normal event: once more,
+# after a pause.
+tarball || { sleep 30; tarball; } ||
+  fail "mmdebstrap could not make the 32-bit Wine's root: $(grep -m 1 '^E: ' "$log" | sed 's|[a-z]*://[^ ]*|(the mirror)|g')"
 maker=""
 # The devices are the host's, bound at each run.
 tar -x -f "$tmp/root.tar" -C "$r" --no-same-owner --exclude='./dev/*' ||
