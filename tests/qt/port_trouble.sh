@@ -59,7 +59,9 @@ if [ "$case" = refusal ]; then
   grep -q 'cannot use the parallel port /dev/parport0: No such file or directory' "$err" ||
     fail "standard error does not give the reason"
 else
-  LC_ALL=C LD_PRELOAD=$vanishing "$exe" 2>"$err" &
+  # The loader splits LD_PRELOAD at spaces: the library by its name alone,
+  # found in its folder, whatever that folder's path holds.
+  LC_ALL=C LD_LIBRARY_PATH=$(dirname "$vanishing") LD_PRELOAD=$(basename "$vanishing") "$exe" 2>"$err" &
   pid=$!
   panel=$(window "KALDERON TEST") || fail "the panel did not open on the claimed port"
   # From "Выход", Shift+Tab is "Тест таймера": its first access finds the port gone.
