@@ -31,7 +31,7 @@ work=$(cd "$1" && pwd)
 shift
 
 command -v qemu-system-x86_64 >/dev/null || skip "qemu-system-x86_64 is not installed (package qemu-system-x86)"
-[ -x /bin/busybox ] && ldd /bin/busybox 2>&1 | grep -q 'not a dynamic' ||
+[ -x /bin/busybox ] && LC_ALL=C ldd /bin/busybox 2>&1 | grep -q 'not a dynamic' ||
   skip "a static /bin/busybox is needed for the guest (package busybox-static)"
 
 # Whatever ends this script ends the step it waits for and removes what it

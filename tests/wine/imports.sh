@@ -3,6 +3,9 @@
 # beside it: every DLL it imports is Windows' own, or that library.
 # Usage: imports.sh OBJDUMP EXE PORT_LIBRARY_DLL
 set -eu
+# The tools' words and the order of names as in the C locale, whatever the
+# caller's: objdump's headings are translated, and sort follows the collation.
+export LC_ALL=C
 objdump=$1 exe=$2 port=$3
 imports=$("$objdump" -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z')
 echo "$exe imports:" $imports

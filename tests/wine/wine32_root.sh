@@ -52,7 +52,7 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 # The release's main suite as apt reaches it here (no name of a mirror is
 # kept anywhere).
-mirror=$(apt-cache policy 2>/dev/null | awk -v suite="$release/main" '$3 == suite { print $2; exit }')
+mirror=$(LC_ALL=C apt-cache policy 2>/dev/null | awk -v suite="$release/main" '$3 == suite { print $2; exit }')
 [ -n "$mirror" ] || skip "apt knows no source of $release/main"
 
 # A root half made by a maker that was stopped is never used: it is removed

@@ -5,6 +5,9 @@
 # its "Infinity" and "NaN" behind.
 # Usage: zip_contents.sh OBJDUMP ZIP FILE...
 set -eu
+# The tools' words and the order of names as in the C locale, whatever the
+# caller's: objdump's headings are translated, and sort follows the collation.
+export LC_ALL=C
 objdump=$1 zip=$2
 shift 2
 listed=$(python3 -c 'import sys, zipfile; print("\n".join(sorted(n for n in zipfile.ZipFile(sys.argv[1]).namelist() if not n.endswith("/"))))' "$zip")
@@ -30,7 +33,7 @@ for file in $(cd "$unpacked" && find . -iname '*.exe' -o -iname '*.com' -o -inam
     echo "FAIL: $file carries debug sections"
     exit 1
   fi
-  if LC_ALL=C grep -qa -e Infinity -e NaN "$unpacked/$file"; then
+  if grep -qa -e Infinity -e NaN "$unpacked/$file"; then
     echo "FAIL: $file links MinGW's printf family"
     exit 1
   fi
