@@ -28,3 +28,8 @@ void StepAddress();
 // Pulses the timer start and counts the status reads that find the timer line
 // still set: 0 to TIMER_POLL_LIMIT - 1.
 uint32_t MeasureTimer();
+
+// The commands that reach the board, one per operation above and in
+// bus_cycles.h, as whoever runs them tells of each one done (the panel's
+// recording hook).
+enum class BoardCommand : uint8_t { Write, Read, Reset, Step, Timer };

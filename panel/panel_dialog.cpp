@@ -6,6 +6,8 @@
 #include "console.h"
 #include "panel_ids.h"
 #include "port_io.h"
+#include "port_start.h"
+#include "run_end.h"
 #include "session_record.h"
 #include "text.h"
 
@@ -58,8 +60,8 @@ static void SelectAll(HWND window) {
 static void SampleStepMode(HWND window) { StepMode = IsDlgButtonChecked(window, IDC_STEP_MODE); }
 
 // A command that reached the board, told once it has returned.
-static void Done(ScriptOp op, RegisterCode code = 0, uint8_t byte = 0) {
-    if (PanelCommandDone != nullptr) PanelCommandDone(op, code, byte, StepMode);
+static void Done(BoardCommand command, RegisterCode code = 0, uint8_t byte = 0) {
+    if (PanelCommandDone != nullptr) PanelCommandDone(command, code, byte, StepMode);
 }
 
 // The whole wParam is compared, so only notification code 0 (a click, or
@@ -74,14 +76,14 @@ static BOOL RunCommand(HWND window, WPARAM command) {
         const uint8_t data = GatherInputByte(window);
         const RegisterCode code = SelectedRegister(window);
         WriteRegister(code, data);
-        Done(ScriptOp::Write, code, data);
+        Done(BoardCommand::Write, code, data);
         return TRUE;
     }
     case IDC_READ: {
         SampleStepMode(window);
         const uint8_t value = ReadDataByte();
         ShowReadByte(window, value);
-        Done(ScriptOp::Read, 0, value);
+        Done(BoardCommand::Read, 0, value);
         return TRUE;
     }
     case IDC_CHECKBOX1052:
@@ -89,15 +91,15 @@ static BOOL RunCommand(HWND window, WPARAM command) {
         return TRUE;
     case IDC_RESET:
         ResetBoard();
-        Done(ScriptOp::Reset);
+        Done(BoardCommand::Reset);
         return TRUE;
     case IDC_ADDR_STEP:
         StepAddress();
-        Done(ScriptOp::Step);
+        Done(BoardCommand::Step);
         return TRUE;
     case IDC_TIMER_TEST: {
         const uint32_t count = MeasureTimer();
-        Done(ScriptOp::Timer);  // before its box, which may stay up long
+        Done(BoardCommand::Timer);  // before its box, which may stay up long
         const DecimalText shown = FormatDecimal(count);
         ShowBox(shown.text);
         return TRUE;
@@ -129,32 +131,50 @@ INT_PTR CALLBACK PanelDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
     }
 }
 
-// The whole start. Each step that goes no further ends the program with its
-// own status: the command line's (0 for help or the version, 2 for a usage
-// error), the script's (2), a refusal of the record's file or the port (1).
+// What the command line asks, where it is not a run: its answer, and the end.
+[[noreturn]] static void AnswerCommandLine(const CommandLine& line) {
+    const Answer answer = CommandLineAnswer(line, THIS_PROGRAM);
+    const int status = line.asked == ProgramAsked::Wrong ? EXIT_WRONG : EXIT_DONE;
+    EndRun({status, answer.text, answer.text});
+}
+
+// The whole start, one story: each step returns what it found, and where
+// the run goes no further, it ends here with that step's status: the
+// command line's (0 for help or the version, 2 for a usage error), the
+// script's (2), a refusal of the record's file or the port (1). Only what
+// fails later, inside a command (a port gone, a line of a record or a trace
+// not written), ends the run from where it failed, through the same EndRun.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    const CommandLine line = ReadProgramCommandLine();
+    const char* const* args = nullptr;
+    const int count = ProgramArguments(&args);
+    const CommandLine line = ReadCommandLine(count, args, THIS_PROGRAM, PortNamed());
+    BeginRun(THIS_PROGRAM.product, line.script != nullptr ? RunKind::Script : RunKind::Panel);
+    if (line.asked != ProgramAsked::Panel) AnswerCommandLine(line);
     // A board script is read and checked whole, and a session's record
     // opened, before the port is taken: a wrong word never reaches it.
     static BoardScript script;
-    if (line.script != nullptr) LoadBoardScript(THIS_PROGRAM.product, line.script, &script);
-    if (line.record != nullptr) StartRecording(line.record);
+    static ScriptTrouble scriptTrouble;
+    if (line.script != nullptr && !LoadBoardScript(line.script, &script, &scriptTrouble))
+        EndRun({EXIT_WRONG, scriptTrouble.said, nullptr, scriptTrouble.named});
+    static Trouble recordTrouble;
+    if (line.record != nullptr && !StartRecording(line.record, &recordTrouble))
+        EndWithTrouble(recordTrouble.english, recordTrouble.russian);
     // Nothing may run on a port that is not there.
-    const char* port = PortStart(line.port);
+    const PortStarted port = PortStart(line.port, EndWithTrouble);
+    if (port.port == nullptr) EndWithTrouble(port.english, port.russian);
     // The script runs in place of the panel, with no window, pausing on the
     // operator's terminal.
     if (line.script != nullptr) {
         StepNotifier = ScriptStepPause;
-        ExitProcess(UINT(RunBoardScript(script)));
+        EndRun({RunBoardScript(script)});
     }
     StepNotifier = PanelStepNotifier;
     if (line.record != nullptr) {
-        RecordHead(THIS_PROGRAM.product, port);
+        RecordHead(THIS_PROGRAM.product, port.port);
         PanelCommandDone = RecordCommand;
     }
     PanelSession.instance = GetModuleHandleW(nullptr);
     if (DialogBoxParamW(PanelSession.instance, MAKEINTRESOURCEW(IDD_PANEL), nullptr, PanelDialogProc, 0) == -1)
-        EndWithoutWindow();
-    ExitProcess(0);
-    return 0;
+        EndRun({EXIT_TROUBLE, THIS_PROGRAM.noWindow, nullptr, true});
+    EndRun({EXIT_DONE});
 }

@@ -7,8 +7,7 @@
 
 #include <cstdint>
 
-#include "board_script.h"
-#include "bus_cycles.h"
+#include "board_ops.h"
 
 // The panel's one process-wide record, from start to exit.
 struct PanelSessionState {
@@ -23,10 +22,11 @@ INT_PTR CALLBACK PanelDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
 // StepNotifier: a box with the phase, owned by the panel, until OK.
 void PanelStepNotifier(const wchar_t* text);
 
-// Told of each command that reached the board once it has returned, as a
-// board script's operation with the step mode it ran under (read: the byte
-// shown); installed by the entry where the session is recorded, else null.
-using CommandDone = void (*)(ScriptOp op, RegisterCode code, uint8_t byte, uint32_t stepMode);
+// Told of each command that reached the board once it has returned, with
+// the step mode it ran under (write: the register and the byte; read: the
+// byte shown); installed by the entry where the session is recorded, else
+// null.
+using CommandDone = void (*)(BoardCommand command, RegisterCode code, uint8_t byte, uint32_t stepMode);
 extern CommandDone PanelCommandDone;
 
 // Bit i is input box IDC_BIT0 + i, whichever register is selected.

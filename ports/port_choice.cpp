@@ -38,6 +38,7 @@ static bool ReadBase(const char* value, uint32_t* base) {
 
 PortArgument ReadPortValue(const char* value) {
     uint32_t base = 0;
+    if (value == nullptr) return {PortAsked::Default, 0, ""};
     if (value[0] == '/') return {PortAsked::Device, 0, value};
     if (const uint32_t lpt = LptNumberOf(value)) return {PortAsked::Lpt, lpt, value};
     if (ReadBase(value, &base)) return {PortAsked::Base, base, value};

@@ -2,7 +2,8 @@
 // the operator may say with --port, what a port's name and place must be,
 // and which of the ports the platform found is taken. Each platform only
 // finds its ports (port_choice.cpp has no platform header) and opens the one
-// chosen; every refusal is port_refusal.h's.
+// chosen, in its library's start (link/port_start.h); every refusal is
+// port_refusal.h's.
 #pragma once
 
 #include <cstddef>
@@ -11,7 +12,8 @@
 // --- What the operator may say ----------------------------------------------
 //   --port VALUE  or  --port=VALUE  (the command line is command_line.h's)
 // VALUE is LPTn, a device path (/dev/parport1), or a base address in hex
-// (D010, 0xD010, or a range as Device Manager shows it, D010-D017).
+// (D010, 0xD010, or a range as Device Manager shows it, D010-D017). The
+// start reads it.
 
 enum class PortAsked {
     Default,  // nothing said: the platform's first port
@@ -27,17 +29,10 @@ struct PortArgument {
     const char* given;  // the value as given
 };
 
-// --port's value, as UTF-8; given points to it.
+// --port's value, as UTF-8; given points to it. Null: Default.
 PortArgument ReadPortValue(const char* value);
 
-// The port library's start, the third part of its contract beside Inp32 and
-// Out32 (link/port_io.h): called once by the program's entry with the port
-// the operator asked for, before any window opens (the link never calls
-// it). The library takes hold of that port there, or ends the program with
-// its refusal (port_refusal.h); no port is touched before it. Returns the
-// port taken, as the operator would name it.
-const char* PortStart(const PortArgument& asked);
-// What it returns where the simulated board answers on whatever port.
+// What the simulated board's start says it took: it answers on whatever port.
 constexpr const char* SIMULATED_BOARD_PORT = "the simulated board";
 
 // --- What a port is -----------------------------------------------------------

@@ -1,12 +1,8 @@
 #include "port_refusal.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
-#include "console.h"
-#include "port_trouble.h"
 #include "text.h"
 
 const PortWords WINDOWS_PORT_WORDS = {
@@ -80,7 +76,7 @@ static void SayFound(PortMessage& message, const FoundPort* found, int count, co
     if (count == 0) {
         Said(message, words.noPort);
     } else {
-        char listed[TEXT_MAX / 2] = "";
+        char listed[TROUBLE_TEXT_MAX / 2] = "";
         for (int i = 0; i < count; ++i) {
             Add(listed, i == 0 ? "" : ", ", found[i].name, " (", words.basePrefix);
             AppendHex(listed, sizeof listed, found[i].base, words.baseDigits);
@@ -90,14 +86,6 @@ static void SayFound(PortMessage& message, const FoundPort* found, int count, co
         Add(message.russian, "Параллельные порты этого компьютера: ", listed, ".");
     }
     if (advice != nullptr) Said(message, *advice);
-}
-
-void RefusePort(const PortMessage& said) {
-    char line[TEXT_MAX + 32] = "";
-    Add(line, "kalderon-test: ", said.english, "\n");
-    SayToConsole(line, true);
-    if (!HaveConsole()) ShowPortTrouble(said.russian);
-    exit(1);
 }
 
 PortMessage ChoiceRefusal(const PortArgument& asked, const FoundPort* found, int count, const PortWords& words,
@@ -153,16 +141,5 @@ PortMessage ClosedDriverRefusal(const char* libraryFile) {
         "или список заблокированных уязвимых драйверов: отключите их;\n"
         "• антивирус поместил драйвер в карантин: восстановите его и добавьте в исключения;\n"
         "• службы защиты от читов в играх: остановите их или удалите.");
-    return message;
-}
-
-PortMessage FileRefusal(RecordFile file, const char* path, int error, bool atStart) {
-    static const PortText NAMES[] = {{"the port trace", " файл трассировки порта "},
-                                     {"the session's record", " файл записи сеанса "}};
-    const PortText& name = NAMES[int(file)];
-    const char* reason = strerror(error);
-    PortMessage message = {};
-    Add(message.english, "cannot write ", name.english, " ", path, ": ", reason, ".");
-    Add(message.russian, "Не удалось ", atStart ? "создать" : "записать", name.russian, path, ":\n", reason, ".");
     return message;
 }

@@ -1,10 +1,11 @@
 // Every reason the program gives for not going on with its port, written
-// once for both platforms: in English on standard error, and in the panel's
-// language in an error box (ShowPortTrouble, port_trouble.h) where there is
-// no console, then exit status 1. At start, each comes before the first port access.
+// once for both platforms: in English for the console, and in the panel's
+// language for a box (program/run_end.h decides where each goes). At start,
+// each comes before the first port access: the start returns it.
 #pragma once
 
 #include "port_choice.h"
+#include "trouble.h"
 
 // One thing said in both languages, as UTF-8: the box's wide text is made
 // from it.
@@ -15,11 +16,7 @@ struct PortText {
 
 // A refusal as built: a value, long enough for any of them (a longer one is
 // cut, not lost).
-constexpr size_t TEXT_MAX = 2048;
-struct PortMessage {
-    char english[TEXT_MAX];
-    wchar_t russian[TEXT_MAX];
-};
+using PortMessage = Trouble;
 
 // How a platform speaks of its ports, and what it advises: how the operator
 // names a port, how a base is shown, and what it says when it found none.
@@ -38,11 +35,6 @@ extern const PortWords LINUX_PORT_WORDS;
 extern const PortText WINDOWS_NAMING_A_PORT;
 extern const PortText LINUX_USB_ADAPTER;
 
-// The one way to refuse: the English on standard error after the
-// program's name, the Russian in a box where the operator has no console to
-// read that on (console.h), exit status 1.
-[[noreturn]] void RefusePort(const PortMessage& said);
-
 // ChoosePort chose nothing: the operator named no port this platform can
 // open, or named none and there is none. Lists the ports found, then advice
 // (null for none).
@@ -59,10 +51,3 @@ PortMessage LostPortRefusal(const char* device, int error);
 
 // The port library's kernel driver is not open (libraryFile: inpout32.dll).
 PortMessage ClosedDriverRefusal(const char* libraryFile);
-
-// A file the program keeps a record in could not be made at start, or
-// written later (error is errno): a record with a hole in it would show what
-// never was. The simulated board's trace (path as the environment gave it),
-// and a panel session's record (--record).
-enum class RecordFile { PortTrace, Session };
-PortMessage FileRefusal(RecordFile file, const char* path, int error, bool atStart);

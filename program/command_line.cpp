@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "console.h"
 #include "text.h"
 
 static const char PORT_OPTION[] = "--port";
@@ -28,10 +27,10 @@ static bool Option(const char* name, int count, const char* const* args, int* at
 
 // In order, as getopt reads: the first word that decides (help, version, a
 // usage error) decides.
-CommandLine ReadCommandLine(int count, const char* const* args, const ProgramWords& program) {
+CommandLine ReadCommandLine(int count, const char* const* args, const ProgramWords& program, bool portNamed) {
     static const char* const OPTIONS[] = {PORT_OPTION, RUN_OPTION, RECORD_OPTION};
     constexpr int PORT = 0, RUN = 1, RECORD = 2, NONE = 3;
-    CommandLine line = {ProgramAsked::Panel, {PortAsked::Default, 0, ""}, UsageError::None, "", nullptr, nullptr};
+    CommandLine line = {ProgramAsked::Panel, UsageError::None, "", nullptr, nullptr, nullptr};
     const char* values[NONE] = {};  // by OPTIONS
     for (int i = 0; i < count && line.asked == ProgramAsked::Panel; ++i) {
         const char* word = args[i];
@@ -40,14 +39,14 @@ CommandLine ReadCommandLine(int count, const char* const* args, const ProgramWor
         while (option < NONE && !Option(OPTIONS[option], count, args, &i, &value)) ++option;
         UsageError error = UsageError::None;
         if (strlen(word) > size_t(WORD_BYTES_MAX) || strlen(value) > size_t(WORD_BYTES_MAX))
-            error = UsageError::TooLong;  // not shown: the usage line must still fit
+            error = UsageError::TooLong;
         else if (Is(word, "--help") || Is(word, "-h") || Is(word, "/?"))  // "/?": Windows' way, harmless elsewhere
             line.asked = ProgramAsked::Help;
         else if (Is(word, "--version"))
             line.asked = ProgramAsked::Version;
         else if (option == NONE)
             error = word[0] == '-' && word[1] != '\0' ? UsageError::UnknownOption : UsageError::StrayWord;
-        else if (option == PORT && !program.takesPort)
+        else if (option == PORT && !portNamed)
             error = UsageError::NoPortNeeded;
         else if (values[option] != nullptr)
             error = UsageError::GivenTwice;
@@ -60,9 +59,9 @@ CommandLine ReadCommandLine(int count, const char* const* args, const ProgramWor
         if (line.asked != ProgramAsked::Panel)
             line.word = error == UsageError::TooLong ? "" : option == NONE ? word : OPTIONS[option];
     }
+    line.script = values[RUN];  // a wrong line's too: it was a script's run
     if (line.asked != ProgramAsked::Panel) return line;
-    if (values[PORT] != nullptr) line.port = ReadPortValue(values[PORT]);
-    line.script = values[RUN];
+    line.port = values[PORT];
     line.record = values[RECORD];
     // A script is not a panel session.
     if (line.script != nullptr && line.record != nullptr) {
@@ -87,19 +86,15 @@ Answer CommandLineAnswer(const CommandLine& line, const ProgramWords& program) {
         break;
     case ProgramAsked::Wrong: {
         const UsageText& text = program.usageErrors[int(line.error)];
-        Add(answer, program.errorPrefix, text.before, line.word, text.after, "\n");
+        char limit[16] = "";  // the word too long is not shown: the usage line must still fit
+        AppendDecimal(limit, sizeof limit, WORD_BYTES_MAX);
+        const char* word = line.error == UsageError::TooLong ? limit : line.word;
+        if (program.usageErrorNamed) Add(answer, program.product, ": ");
+        Add(answer, text.before, word, text.after, "\n");
         Add(answer, program.usageLabel, program.name, " ", program.usage, "\n");
         Add(answer, program.moreLabel, program.name, " --help\n");
         break;
     }
     }
     return said;
-}
-
-CommandLine ReadProgramCommandLine() {
-    const char* const* args = nullptr;
-    const int count = ProgramArguments(&args);
-    const CommandLine line = ReadCommandLine(count, args, THIS_PROGRAM);
-    if (line.asked == ProgramAsked::Panel) return line;
-    AnswerAndEnd(CommandLineAnswer(line, THIS_PROGRAM).text, line.asked == ProgramAsked::Wrong ? EXIT_USAGE : 0);
 }

@@ -1,8 +1,7 @@
 // Where the program speaks to the operator, each platform's own
 // (console_linux.cpp, console_windows.cpp): its arguments, standard output
-// and error or the console it was started from, and the rule for a box: a
-// start from a console answers in the console alone; a box is for a start
-// without one.
+// and error or the console it was started from, and whether it was started
+// from one at all (run_end.h says what follows from that).
 #pragma once
 
 #include <cstdio>
@@ -15,18 +14,12 @@ int ProgramArguments(const char* const** args);
 // the program has none of its own, to the console it was started from.
 void SayToConsole(const char* text, bool error);
 
-// Whether the operator reads what SayToConsole says: a terminal on Linux,
-// a console or handles given by the starter on Windows. Where not, what
-// matters goes in a box too.
-bool HaveConsole();
-
-// An answer to the command line said, then the end with status: in the
-// console, and on Windows in a box where there is none.
-[[noreturn]] void AnswerAndEnd(const char* text, int status);
-
-// No window could be opened for the panel: said with what to do, then the
-// end with status 1.
-[[noreturn]] void EndWithoutWindow();
+// Whether the program was started from a console or a terminal, where the
+// operator reads what SayToConsole says: Linux asks for the controlling
+// terminal; Windows for the starter's console, or standard handles the
+// starter gave (a pipe, a file, kalderon-test.com's console). A start from a
+// desktop or a shortcut has none of them.
+bool StartedFromConsole();
 
 // An environment variable's value and a file's path as UTF-8, whatever
 // the Windows code page, so that the texts that name them show them right.

@@ -1,8 +1,8 @@
-// Linux: answers on standard output, errors on standard error, a terminal
-// there being the console.
+// Linux: answers on standard output, errors on standard error; the
+// controlling terminal is the console, whatever the streams were sent to.
+#include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
@@ -13,19 +13,11 @@ void SayToConsole(const char* text, bool error) {
     fflush(error ? stderr : stdout);
 }
 
-bool HaveConsole() { return isatty(STDERR_FILENO) == 1; }
-
-void AnswerAndEnd(const char* text, int status) {
-    SayToConsole(text, status != 0);
-    exit(status);
-}
-
-void EndWithoutWindow() {
-    fprintf(stderr,
-            "%s: no display to open the panel on. Start it in a desktop session, or with make run, which "
-            "starts a virtual display; over ssh, use ssh -X.\n",
-            program_invocation_short_name);
-    exit(1);
+bool StartedFromConsole() {
+    const int terminal = open("/dev/tty", O_RDONLY | O_CLOEXEC);
+    if (terminal < 0) return false;
+    close(terminal);
+    return true;
 }
 
 const char* EnvironmentUtf8(const char* name) { return getenv(name); }

@@ -7,6 +7,12 @@
 #include <cstddef>
 #include <cstdint>
 
+// The longest path the programs open or name, in UTF-8 bytes: Linux's
+// (PATH_MAX less its terminator). As wide characters it is no longer, so a
+// buffer of PATH_BYTES_MAX + 1 holds any path whole on Windows too; a path
+// beyond it is refused as too long, never cut.
+constexpr size_t PATH_BYTES_MAX = 4095;
+
 // Bytes the operator gave (a path, an argument, a script line, a system
 // message) as wide text, decoded by hand, since a wide format's %s would need
 // a UTF-8 locale the programs never set. Each piece that is not UTF-8 (a

@@ -1,4 +1,6 @@
 // The Linux programs' words: English, as on standard output.
+#include <iterator>
+
 #include "command_line.h"
 
 static const UsageText USAGE_ERRORS[] = {
@@ -8,9 +10,15 @@ static const UsageText USAGE_ERRORS[] = {
     {"\"", "\" needs a value"},
     {"\"", "\" is given twice"},
     {"\"", "\": the simulated board needs no port"},
-    {"a word is longer than 1023 bytes", ""},
+    {"a word is longer than ", " bytes"},  // the limit in between
     {"\"", "\" cannot go with \"--run\": record the panel, then run the file"},
 };
+static_assert(std::size(USAGE_ERRORS) == size_t(UsageError::Count), "a text for each UsageError");
+
+// Both programs open the same panel.
+static const char NO_WINDOW[] =
+    "no display to open the panel on. Start it in a desktop session, or with make run, which starts a virtual "
+    "display; over ssh, use ssh -X.";
 
 const ProgramWords LINUX_PROGRAM = {
     "kalderon-test",
@@ -37,11 +45,11 @@ const ProgramWords LINUX_PROGRAM = {
     "found another byte, or there is no display for the panel; 2 for a wrong\n"
     "command line or script; 130 when Ctrl+C stopped a script.\n"
     "The manual: man kalderon-test\n",
-    true,
     "Usage: ",
     "More: ",
-    "kalderon-test: ",
+    true,
     USAGE_ERRORS,
+    NO_WINDOW,
 };
 
 const ProgramWords LINUX_SIM_PROGRAM = {
@@ -65,9 +73,9 @@ const ProgramWords LINUX_SIM_PROGRAM = {
     "display for the panel; 2 for a wrong command line or script; 130 when Ctrl+C\n"
     "stopped a script.\n"
     "The manual: man kalderon-test\n",
-    false,
     "Usage: ",
     "More: ",
-    "kalderon-test-sim: ",
+    true,
     USAGE_ERRORS,
+    NO_WINDOW,
 };

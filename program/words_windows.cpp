@@ -1,6 +1,8 @@
 // The Windows program's words: Russian, as in its boxes. The help's lines
 // fit a console; a line ending in a space goes on in the next, which a box
 // joins into one paragraph to wrap at its own width (console_windows.cpp).
+#include <iterator>
+
 #include "command_line.h"
 
 static const UsageText USAGE_ERRORS[] = {
@@ -10,9 +12,10 @@ static const UsageText USAGE_ERRORS[] = {
     {"После «", "» нужно значение."},
     {"«", "» указан дважды."},
     {"«", "»: имитатору платы порт не нужен."},
-    {"Слово длиннее 1023 байт.", ""},
+    {"Слово длиннее ", " байт."},  // the limit in between
     {"«", "» нельзя вместе с «--run»."},
 };
+static_assert(std::size(USAGE_ERRORS) == size_t(UsageError::Count), "a text for each UsageError");
 
 const ProgramWords WINDOWS_PROGRAM = {
     "kalderon-test.exe",
@@ -37,9 +40,9 @@ const ProgramWords WINDOWS_PROGRAM = {
     "имитатора не записать) или сценарий прочитал не тот байт; 2 — ошибка \n"
     "в командной строке или в сценарии; 130 — сценарий остановлен по Ctrl+C.\n"
     "Руководство: README.txt рядом с программой.\n",
-    true,
     "Запуск: ",
     "Справка: ",
-    "",
+    false,
     USAGE_ERRORS,
+    "cannot open the panel's window.",  // where Windows cannot show the panel, it shows no box either
 };

@@ -1,10 +1,11 @@
 #include "board_script.h"
 
-#include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 #include "board_ops.h"
 #include "console.h"
+#include "run_end.h"
 #include "text.h"
 
 static constexpr size_t WORD_MAX = 64;
@@ -21,6 +22,24 @@ const char* RegisterWord(RegisterCode code) {
     for (const RegisterName& reg : REGISTERS)
         if (reg.code == code) return reg.name;
     return REGISTERS[1].name;  // as the panel takes any other: the control register
+}
+
+// The words the reader takes and the recorder writes.
+struct OperationName {
+    const char* word;
+    ScriptOp op;
+};
+static const OperationName OPERATIONS[] = {
+    {"write", ScriptOp::Write}, {"read", ScriptOp::Read},     {"reset", ScriptOp::Reset},
+    {"step", ScriptOp::Step},   {"timer", ScriptOp::Timer},   {"steps", ScriptOp::Steps},
+    {"repeat", ScriptOp::Repeat}, {"end", ScriptOp::End},     {"wait", ScriptOp::Wait},
+};
+static_assert(std::size(OPERATIONS) == size_t(ScriptOp::Count), "a word for each ScriptOp");
+
+const char* OperationWord(ScriptOp op) {
+    for (const OperationName& operation : OPERATIONS)
+        if (operation.op == op) return operation.word;
+    return "";
 }
 
 // --- Reading ------------------------------------------------------------------
@@ -97,8 +116,13 @@ static bool ReadStep(const Reader& r, const Words& w, bool haveTerminal, ScriptS
     int takes = 1;  // words the operation takes
     *step = {};
     step->line = r.line;
-    if (strcmp(op, "write") == 0) {
-        step->op = ScriptOp::Write;
+    const OperationName* operation = nullptr;
+    for (const OperationName& known : OPERATIONS)
+        if (strcmp(op, known.word) == 0) operation = &known;
+    if (operation == nullptr) return Fail(r, "unknown operation \"", op, "\"");
+    step->op = operation->op;
+    switch (step->op) {
+    case ScriptOp::Write: {
         takes = 3;
         if (w.count < 3) return Fail(r, "write needs a register and a byte: write data 0x5A");
         const RegisterName* found = nullptr;
@@ -107,8 +131,9 @@ static bool ReadStep(const Reader& r, const Words& w, bool haveTerminal, ScriptS
         if (found == nullptr) return Fail(r, "\"", w.word[1], "\" is not a register (data, control, low or high)");
         step->code = found->code;
         if (!ReadByte(r, w.word[2], &step->byte)) return false;
-    } else if (strcmp(op, "read") == 0) {
-        step->op = ScriptOp::Read;
+        break;
+    }
+    case ScriptOp::Read:
         if (w.count > 1) {
             if (strcmp(w.word[1], "=") != 0) return Fail(r, "unexpected word \"", w.word[1], "\": read = BYTE");
             if (w.count < 3) return Fail(r, "read = needs a byte");
@@ -116,27 +141,25 @@ static bool ReadStep(const Reader& r, const Words& w, bool haveTerminal, ScriptS
             step->compare = true;
             takes = 3;
         }
-    } else if (strcmp(op, "reset") == 0) {
-        step->op = ScriptOp::Reset;
-    } else if (strcmp(op, "timer") == 0) {
-        step->op = ScriptOp::Timer;
-    } else if (strcmp(op, "step") == 0 || strcmp(op, "repeat") == 0 || strcmp(op, "wait") == 0) {
-        step->op = op[0] == 's' ? ScriptOp::Step : op[0] == 'r' ? ScriptOp::Repeat : ScriptOp::Wait;
+        break;
+    case ScriptOp::Step:
+    case ScriptOp::Repeat:
+    case ScriptOp::Wait:
         step->count = 1;
         takes = step->op == ScriptOp::Step ? (w.count > 1 ? 2 : 1) : 2;
         if (w.count < takes) return Fail(r, op, step->op == ScriptOp::Wait ? " needs milliseconds" : " needs a count");
         if (takes == 2 && !ReadCount(r, w.word[1], step->op == ScriptOp::Wait ? 0 : 1, &step->count)) return false;
-    } else if (strcmp(op, "steps") == 0) {
-        step->op = ScriptOp::Steps;
+        break;
+    case ScriptOp::Steps: {
         takes = 2;
         const bool on = w.count > 1 && strcmp(w.word[1], "on") == 0;
         if (!on && (w.count < 2 || strcmp(w.word[1], "off") != 0)) return Fail(r, "steps needs on or off");
         if (on && !haveTerminal) return Fail(r, "steps on needs a terminal to wait for Enter on");
         step->count = on ? 1 : 0;
-    } else if (strcmp(op, "end") == 0) {
-        step->op = ScriptOp::End;
-    } else {
-        return Fail(r, "unknown operation \"", op, "\"");
+        break;
+    }
+    default:  // reset, timer, end: the word alone
+        break;
     }
     if (w.count > takes) return Fail(r, "unexpected word \"", w.word[takes], "\"");
     return true;
@@ -204,10 +227,6 @@ static void SayMismatch(const BoardScript& script, const ScriptStep& step, uint8
     SayToConsole(line, true);
 }
 
-static constexpr int EXIT_MISMATCH = 1;
-static constexpr int EXIT_SCRIPT_WRONG = 2;  // as a wrong command line
-static constexpr int EXIT_STOPPED = 130;  // as a shell reports a program Ctrl+C ended
-
 int RunBoardScript(const BoardScript& script) {
     uint32_t left[SCRIPT_DEPTH_MAX];  // each open repeat's passes still to make after this one
     uint32_t depth = 0;
@@ -225,7 +244,7 @@ int RunBoardScript(const BoardScript& script) {
             Say("read", read, true);
             if (step.compare && read != step.byte) {
                 SayMismatch(script, step, read);
-                return EXIT_MISMATCH;
+                return EXIT_TROUBLE;
             }
             break;
         }
@@ -257,7 +276,7 @@ int RunBoardScript(const BoardScript& script) {
             break;
         }
     }
-    if (!StopAsked()) return 0;
+    if (!StopAsked()) return EXIT_DONE;
     SayToConsole("stopped\n", true);
     return EXIT_STOPPED;
 }
@@ -265,31 +284,33 @@ int RunBoardScript(const BoardScript& script) {
 void ScriptStepPause(const wchar_t* text) {
     char line[256] = "";
     Add(line, text, "\n");
-    SayToConsole(line, false);
-    WaitForEnter();
+    WaitForEnter(line);
 }
 
 // --- Loading ----------------------------------------------------------------------
 
 static char g_text[SCRIPT_BYTES_MAX + 2];  // one byte more than a script may hold tells it is over
 
-void LoadBoardScript(const char* program, const char* path, BoardScript* script) {
+bool LoadBoardScript(const char* path, BoardScript* script, ScriptTrouble* trouble) {
     const bool fromInput = strcmp(path, "-") == 0;
     const char* name = fromInput ? "<stdin>" : path;
-    char error[SCRIPT_ERROR_MAX] = "";
     char reason[256] = "";
     size_t length = 0;
-    if (ReadScriptFile(path, g_text, sizeof g_text, &length, reason, sizeof reason) && length > SCRIPT_BYTES_MAX)
-        Add(reason, "it is over a megabyte long");
-    if (reason[0] != '\0') {
-        Add(error, program, ": cannot read the script ", name, ": ", reason, "\n");
-    } else if (strlen(g_text) != length) {
-        Add(error, program, ": ", name, " is not a script: it holds a zero byte\n");
-    } else if (!ReadBoardScript(g_text, name, OpenTerminal(), script, error)) {
-        Add(error, "\n");
-    } else {
-        return;
+    *trouble = {};
+    if (ReadScriptFile(path, g_text, sizeof g_text, &length, reason, sizeof reason) && length > SCRIPT_BYTES_MAX) {
+        Add(reason, "it is over ");
+        if (SCRIPT_MEGABYTES_MAX == 1)
+            Add(reason, "a megabyte");
+        else
+            Add(reason, Number(SCRIPT_MEGABYTES_MAX).text, " megabytes");
+        Add(reason, " long");
     }
-    SayToConsole(error, true);
-    exit(EXIT_SCRIPT_WRONG);
+    trouble->named = true;
+    if (reason[0] != '\0')
+        Add(trouble->said, "cannot read the script ", name, ": ", reason);
+    else if (strlen(g_text) != length)
+        Add(trouble->said, name, " is not a script: it holds a zero byte");
+    else
+        trouble->named = false;
+    return !trouble->named && ReadBoardScript(g_text, name, OpenTerminal(), script, trouble->said);
 }

@@ -11,8 +11,9 @@
 //                         ends the run with status 1 after that line
 //   reset, step [COUNT], timer (prints "timer N")
 //   steps on|off          step mode for the write cycles that follow: each
-//                         pause prints its phase and waits for Enter on the
-//                         terminal (not the script's own input)
+//                         pause shows its phase on the terminal and waits
+//                         for Enter there (not on the script's own input or
+//                         output)
 //   repeat COUNT ... end  the lines between, COUNT times; repeats nest
 //   wait MS               a pause between operations
 #pragma once
@@ -21,8 +22,9 @@
 #include <cstdint>
 
 #include "port_io.h"
+#include "text.h"
 
-enum class ScriptOp : uint8_t { Write, Read, Reset, Step, Timer, Steps, Repeat, End, Wait };
+enum class ScriptOp : uint8_t { Write, Read, Reset, Step, Timer, Steps, Repeat, End, Wait, Count };
 
 struct ScriptStep {
     ScriptOp op;
@@ -36,7 +38,7 @@ struct ScriptStep {
 
 constexpr uint32_t SCRIPT_STEPS_MAX = 4096;
 constexpr uint32_t SCRIPT_DEPTH_MAX = 16;  // repeats inside repeats
-constexpr size_t SCRIPT_ERROR_MAX = 512;
+constexpr size_t SCRIPT_ERROR_MAX = PATH_BYTES_MAX + 1 + 512;  // the script's path whole, and what is wrong
 
 struct BoardScript {
     const char* name;  // as errors name it: the path, or "<stdin>"
@@ -46,35 +48,45 @@ struct BoardScript {
 
 // The word a script names a register by: data, control, low or high.
 const char* RegisterWord(RegisterCode code);
+// The word an operation is written as: write, read, reset...
+const char* OperationWord(ScriptOp op);
 
 // Reads a whole script's text; false with "NAME:LINE: what is wrong" in
 // error. Step mode needs a terminal to wait on (haveTerminal).
 bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, BoardScript* script,
                      char (&error)[SCRIPT_ERROR_MAX]);
 
-// Runs it, printing what reads and the timer give; the exit status: 0 when
-// every line ran and every comparison held, 1 when a read found another
-// byte, 130 when the operator stopped it (Ctrl+C, after the operation under
-// way). Its step pauses are ScriptStepPause's: whoever runs it installs that.
+// Runs it, printing what reads and the timer give; the exit status (as
+// run_end.h names them): EXIT_DONE when every line ran and every comparison
+// held, EXIT_TROUBLE when a read found another byte, EXIT_STOPPED when the
+// operator stopped it (Ctrl+C, after the operation under way). Its step
+// pauses are ScriptStepPause's: whoever runs it installs that.
 int RunBoardScript(const BoardScript& script);
 
 // The script at path ("-": standard input) read and checked whole, for the
-// entry to call before the port is taken: where it cannot be read or is
-// wrong, that is said (after the program's name) and the program ends with
-// status 2.
-constexpr size_t SCRIPT_BYTES_MAX = 1 << 20;  // far beyond any script
-void LoadBoardScript(const char* program, const char* path, BoardScript* script);
+// entry to call before the port is taken; where it cannot be read or is
+// wrong, false with what to say (a script error, status EXIT_WRONG): named
+// where the program says it (the file cannot be read), not where the
+// script's line does (NAME:LINE: what is wrong).
+constexpr uint32_t SCRIPT_MEGABYTES_MAX = 1;  // far beyond any script
+constexpr size_t SCRIPT_BYTES_MAX = size_t(SCRIPT_MEGABYTES_MAX) << 20;
+struct ScriptTrouble {
+    char said[SCRIPT_ERROR_MAX];
+    bool named;
+};
+bool LoadBoardScript(const char* path, BoardScript* script, ScriptTrouble* trouble);
 
-// A step pause of a running script: prints the phase, waits for Enter on
-// the operator's terminal.
+// A step pause of a running script: shows the phase on the operator's
+// terminal, and waits for Enter there.
 void ScriptStepPause(const wchar_t* text);
 
 // --- Each platform's (script_console_linux.cpp, script_console_windows.cpp)
 // The script's text: the file at path (UTF-8), or standard input for "-",
 // at most size - 1 bytes of it; false with the system's reason (UTF-8).
 bool ReadScriptFile(const char* path, char* text, size_t size, size_t* length, char* reason, size_t reasonSize);
-bool OpenTerminal();            // the operator's terminal, for Enter; false: none
-void WaitForEnter();            // on it; at once once a stop is asked
+bool OpenTerminal();            // the operator's terminal, for the pauses; false: none
+void WaitForEnter(const char* prompt);  // the prompt shown on it, then Enter read there; at
+                                        // once once a stop is asked
 void CatchStop();               // Ctrl+C, or the console closed, asks a stop
 bool StopAsked();
 void PauseFor(uint32_t milliseconds);  // ends early once a stop is asked

@@ -5,7 +5,9 @@
 // ends with its status, so that cmd shows the output and %ERRORLEVEL%.
 #include <windows.h>
 
-static constexpr DWORD PATH_CHARS = 1024;
+#include "text.h"
+
+static constexpr DWORD PATH_CHARS = PATH_BYTES_MAX + 1;
 static constexpr DWORD COMMAND_CHARS = 32768;  // the most a command line holds
 
 // The command line's arguments after the program's own name.

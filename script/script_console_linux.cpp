@@ -1,6 +1,7 @@
-// Linux: a script from a file or standard input; Enter read from the
-// controlling terminal (/dev/tty), whatever standard input is; SIGINT,
-// SIGTERM and SIGHUP (the terminal closed) ask a stop.
+// Linux: a script from a file or standard input; a step pause shown on the
+// controlling terminal (/dev/tty) and Enter read there, wherever standard
+// input and output go; SIGINT, SIGTERM and SIGHUP (the terminal closed) ask
+// a stop.
 #include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
@@ -37,11 +38,16 @@ bool ReadScriptFile(const char* path, char* text, size_t size, size_t* length, c
 }
 
 bool OpenTerminal() {
-    if (g_terminal < 0) g_terminal = open("/dev/tty", O_RDONLY | O_CLOEXEC);
+    if (g_terminal < 0) g_terminal = open("/dev/tty", O_RDWR | O_CLOEXEC);
     return g_terminal >= 0;
 }
 
-void WaitForEnter() {
+void WaitForEnter(const char* prompt) {
+    for (size_t length = strlen(prompt); length > 0 && !g_stop;) {
+        const ssize_t put = write(g_terminal, prompt, length);
+        if (put < 0 && errno != EINTR) break;
+        if (put > 0) prompt += put, length -= size_t(put);
+    }
     char c = 0;
     while (!g_stop) {
         const ssize_t got = read(g_terminal, &c, 1);

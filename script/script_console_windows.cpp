@@ -1,6 +1,7 @@
-// Windows: the program has no console of its own. A script's Enter is read
-// from the console it was started from (kalderon-test.com's, or cmd's), and
-// Ctrl+C or closing that console asks a stop.
+// Windows: the program has no console of its own. A script's step pause is
+// shown in the console it was started from (kalderon-test.com's, or cmd's),
+// and Enter read there, wherever its standard handles go; Ctrl+C or closing
+// that console asks a stop.
 #include <windows.h>
 
 #include <cstring>
@@ -11,16 +12,14 @@
 #include "text.h"
 
 static volatile LONG g_stop;
-static HANDLE g_terminal = INVALID_HANDLE_VALUE;
-
-static constexpr size_t PATH_MAX_WIDE = 1024;
+static HANDLE g_terminal = INVALID_HANDLE_VALUE, g_terminalOut = INVALID_HANDLE_VALUE;
 
 bool ReadScriptFile(const char* path, char* text, size_t size, size_t* length, char* reason, size_t reasonSize) {
     HANDLE file = GetStdHandle(STD_INPUT_HANDLE);
     const bool fromInput = strcmp(path, "-") == 0;
     if (!fromInput) {
-        wchar_t wide[PATH_MAX_WIDE] = L"";
-        WidenUtf8(path, wide, PATH_MAX_WIDE);
+        static wchar_t wide[PATH_BYTES_MAX + 1];  // the command line's word fits whole
+        WidenUtf8(path, wide, PATH_BYTES_MAX + 1);
         file = CreateFileW(wide, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     }
     size_t used = 0;
@@ -59,10 +58,16 @@ bool OpenTerminal() {
     AttachStarterConsole();  // where it fails, there is no console at all
     g_terminal = CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                              OPEN_EXISTING, 0, nullptr);
+    g_terminalOut = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
     return g_terminal != INVALID_HANDLE_VALUE;
 }
 
-void WaitForEnter() {
+void WaitForEnter(const char* prompt) {
+    static wchar_t wide[256];
+    DWORD written = 0;
+    WidenUtf8(prompt, wide, sizeof wide / sizeof wide[0]);
+    WriteConsoleW(g_terminalOut, wide, DWORD(wcslen(wide)), &written, nullptr);
     wchar_t c = 0;
     DWORD got = 0;
     while (!g_stop && ReadConsoleW(g_terminal, &c, 1, &got, nullptr) && got == 1 && c != L'\n') {

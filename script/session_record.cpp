@@ -5,29 +5,39 @@
 #include <ctime>
 #include <initializer_list>
 
+#include "board_script.h"
 #include "console.h"
-#include "port_refusal.h"
+#include "run_end.h"
 #include "text.h"
 
 static FILE* g_record;
 static const char* g_path;
-static uint32_t g_steps;  // the step mode the lines so far leave a replay in: off at its start
+static bool g_heldLines;  // the file held a session before this one
+// The step mode the lines so far leave a replay in: off at a script's start,
+// not known after another session's lines.
+enum class Steps { Off, On, Unknown };
+static Steps g_steps;
 
 // A line that cannot be written would leave a recording that replays
-// something else than the session: refused as at the start.
-static void Refuse(bool atStart) { RefusePort(FileRefusal(RecordFile::Session, g_path, errno, atStart)); }
-
-// One line, of these pieces, on file.
+// something else than the session.
 static void Line(std::initializer_list<const char*> pieces) {
-    for (const char* piece : pieces)
-        if (fputs(piece, g_record) < 0) Refuse(false);
-    if (fputs("\n", g_record) < 0 || fflush(g_record) != 0) Refuse(false);
+    bool written = true;
+    for (const char* piece : pieces) written = written && fputs(piece, g_record) >= 0;
+    if (!written || fputs("\n", g_record) < 0 || fflush(g_record) != 0) {
+        const Trouble said = FileTrouble(RecordFile::Session, g_path, errno, false);
+        EndWithTrouble(said.english, said.russian);
+    }
 }
 
-void StartRecording(const char* path) {
+bool StartRecording(const char* path, Trouble* trouble) {
     g_path = path;
     g_record = OpenUtf8(path, "ab");
-    if (g_record == nullptr) Refuse(true);
+    if (g_record == nullptr) {
+        *trouble = FileTrouble(RecordFile::Session, path, errno, true);
+        return false;
+    }
+    g_heldLines = fseek(g_record, 0, SEEK_END) == 0 && ftell(g_record) > 0;
+    return true;
 }
 
 void RecordHead(const char* program, const char* port) {
@@ -35,18 +45,35 @@ void RecordHead(const char* program, const char* port) {
     const time_t now = time(nullptr);
     strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S UTC", gmtime(&now));
     Line({"# ", program, ": a panel session recorded ", when, " on ", port});
-    g_steps = 0;
+    g_steps = g_heldLines ? Steps::Unknown : Steps::Off;
 }
 
-void RecordCommand(ScriptOp op, RegisterCode code, uint8_t byte, uint32_t stepMode) {
-    static const char* const WORDS[] = {"write ", "read = ", "reset", "step", "timer"};  // by ScriptOp
-    if (op > ScriptOp::Timer) return;  // the panel has no other
-    if ((stepMode != 0) != (g_steps != 0)) {
-        Line({stepMode != 0 ? "steps on" : "steps off"});
-        g_steps = stepMode;
+// The script's operation for each of the panel's commands.
+static ScriptOp OperationOf(BoardCommand command) {
+    switch (command) {
+    case BoardCommand::Write:
+        return ScriptOp::Write;
+    case BoardCommand::Read:
+        return ScriptOp::Read;
+    case BoardCommand::Reset:
+        return ScriptOp::Reset;
+    case BoardCommand::Step:
+        return ScriptOp::Step;
+    case BoardCommand::Timer:
+        break;
+    }
+    return ScriptOp::Timer;
+}
+
+void RecordCommand(BoardCommand command, RegisterCode code, uint8_t byte, uint32_t stepMode) {
+    const Steps steps = stepMode != 0 ? Steps::On : Steps::Off;
+    if (steps != g_steps) {
+        Line({OperationWord(ScriptOp::Steps), steps == Steps::On ? " on" : " off"});
+        g_steps = steps;
     }
     char hex[8] = "0x";
     AppendHex(hex, sizeof hex, byte, 2);
-    const bool write = op == ScriptOp::Write, read = op == ScriptOp::Read;
-    Line({WORDS[int(op)], write ? RegisterWord(code) : "", write ? " " : "", write || read ? hex : ""});
+    const bool write = command == BoardCommand::Write, read = command == BoardCommand::Read;
+    Line({OperationWord(OperationOf(command)), write ? " " : "", write ? RegisterWord(code) : "", write ? " " : "",
+          read ? " = " : "", write || read ? hex : ""});
 }

@@ -7,16 +7,19 @@
 
 #include <cstdint>
 
-#include "board_script.h"
+#include "board_ops.h"
+#include "trouble.h"
 
 // Opens path for appending (an existing file is never cut), before the port
-// is taken; where it cannot be opened, refused with the path and the
-// system's reason, exit status 1 (port_refusal.h's way).
-void StartRecording(const char* path);
+// is taken; false with the path and the system's reason where it cannot be.
+bool StartRecording(const char* path, Trouble* trouble);
 
-// The session's head: what recorded it (program), when, on which port.
+// The session's head: what recorded it (program), when, on which port. A
+// session replays as it was done whatever the file held before it: one
+// appended after a session that ended in step mode starts with its own.
 void RecordHead(const char* program, const char* port);
 
 // One command, after it ran, with the step mode it ran under: a steps line
 // first where that changes, then the operation (read: = the byte shown).
-void RecordCommand(ScriptOp op, RegisterCode code, uint8_t byte, uint32_t stepMode);
+// A line that cannot be written ends the run (run_end.h).
+void RecordCommand(BoardCommand command, RegisterCode code, uint8_t byte, uint32_t stepMode);

@@ -18,9 +18,6 @@
 #include "text.h"
 #include "ppdev/ppdev_port.h"
 
-// Only the texts are asked for here; nothing is refused.
-void ShowPortTrouble(const wchar_t*) { ADD_FAILURE() << "a refusal was shown"; }
-
 namespace {
 
 struct ArgumentCase {
@@ -55,9 +52,9 @@ TEST(PortArgument, ReadsWhatTheOperatorSaid) {
         {{"--port", "LPT"}, PortAsked::Wrong, 0, "LPT"},
     };
     for (const ArgumentCase& c : cases) {
-        const CommandLine line = ReadCommandLine(int(c.args.size()), c.args.data(), WINDOWS_PROGRAM);
+        const CommandLine line = ReadCommandLine(int(c.args.size()), c.args.data(), WINDOWS_PROGRAM, true);
         ASSERT_EQ(line.asked, ProgramAsked::Panel);
-        const PortArgument& asked = line.port;
+        const PortArgument asked = ReadPortValue(line.port);
         const std::string said = c.args.empty() ? "(none)" : c.args.back();
         EXPECT_EQ(asked.kind, c.kind) << said;
         EXPECT_EQ(asked.number, c.number) << said;
@@ -102,17 +99,19 @@ TEST(CommandLine, HelpVersionOrTheFirstWrongWord) {
         {{"--record=a", "--record=b"}, LINUX_PROGRAM, ProgramAsked::Wrong, UsageError::GivenTwice, "--record"},
     };
     for (const CommandLineCase& c : cases) {
-        const CommandLine line = ReadCommandLine(int(c.args.size()), c.args.data(), c.program);
+        // The simulated board's library takes no port.
+        const CommandLine line = ReadCommandLine(int(c.args.size()), c.args.data(), c.program,
+                                                 &c.program != &LINUX_SIM_PROGRAM);
         EXPECT_EQ(line.asked, c.asked) << c.args.back();
         EXPECT_EQ(line.error, c.error) << c.args.back();
         EXPECT_STREQ(line.word, c.word) << c.args.back();
     }
     const char* const junk[] = {"--port", "0x378", "junk"};
-    EXPECT_STREQ(CommandLineAnswer(ReadCommandLine(3, junk, LINUX_PROGRAM), LINUX_PROGRAM).text,
+    EXPECT_STREQ(CommandLineAnswer(ReadCommandLine(3, junk, LINUX_PROGRAM, true), LINUX_PROGRAM).text,
                  "kalderon-test: unexpected word \"junk\"\nUsage: kalderon-test [--port PORT] [--run FILE | --record FILE]\n"
                  "More: kalderon-test --help\n");
     const char* const tooLong[] = {LONG_WORD.c_str()};
-    EXPECT_STREQ(CommandLineAnswer(ReadCommandLine(1, tooLong, WINDOWS_PROGRAM), WINDOWS_PROGRAM).text,
+    EXPECT_STREQ(CommandLineAnswer(ReadCommandLine(1, tooLong, WINDOWS_PROGRAM, true), WINDOWS_PROGRAM).text,
                  "Слово длиннее 1023 байт.\nЗапуск: kalderon-test.exe [--port ПОРТ] [--run ФАЙЛ | --record ФАЙЛ]\n"
                  "Справка: kalderon-test.exe --help\n");
 }
@@ -279,7 +278,7 @@ struct RefusalCase {
     const char* name;
     PortMessage (*refusal)();
     std::string english;
-    std::wstring russian;
+    std::string russian;
 };
 
 TEST(PortRefusal, SaysWhatIsWrongWhatThereIsAndWhatToDo) {
@@ -287,11 +286,11 @@ TEST(PortRefusal, SaysWhatIsWrongWhatThereIsAndWhatToDo) {
         "\n\nName a port Windows does not show by its address when starting the program, for example:\n"
         "    kalderon-test.exe --port D010\n"
         "The address is the start of its first I/O range: Device Manager, Ports (COM & LPT), the port, Resources.";
-    const std::wstring naming =
-        L"\n\nПорт, которого Windows не показывает, указывают его адресом при запуске программы, например:\n"
-        L"    kalderon-test.exe --port D010\n"
-        L"Адрес — начало первого диапазона ввода-вывода: Диспетчер устройств → Порты (COM и LPT) → порт → Ресурсы.";
-    const std::wstring portsHere = L"Параллельные порты этого компьютера: ";
+    const std::string naming =
+        "\n\nПорт, которого Windows не показывает, указывают его адресом при запуске программы, например:\n"
+        "    kalderon-test.exe --port D010\n"
+        "Адрес — начало первого диапазона ввода-вывода: Диспетчер устройств → Порты (COM и LPT) → порт → Ресурсы.";
+    const std::string portsHere = "Параллельные порты этого компьютера: ";
     const RefusalCase cases[] = {
         {"Windows: an LPT not listed",
          [] {
@@ -300,34 +299,34 @@ TEST(PortRefusal, SaysWhatIsWrongWhatThereIsAndWhatToDo) {
          },
          "\"LPT2\" is not a parallel port here.\nName a port as --port LPT3 or by its base, --port D010.\n"
          "Parallel ports here: LPT1 (0378), LPT3 (D010)." + namingEnglish,
-         L"Порт «LPT2» не найден или это не порт.\nУкажите порт так: --port LPT3 или --port D010.\n\n" + portsHere +
-             L"LPT1 (0378), LPT3 (D010)." + naming},
+         "Порт «LPT2» не найден или это не порт.\nУкажите порт так: --port LPT3 или --port D010.\n\n" + portsHere +
+             "LPT1 (0378), LPT3 (D010)." + naming},
         {"Windows: no port at all",
          [] { return ChoiceRefusal({PortAsked::Default, 0, ""}, nullptr, 0, WINDOWS_PORT_WORDS, &WINDOWS_NAMING_A_PORT); },
          "Windows lists no parallel port (LPT)." + namingEnglish,
-         L"Windows не нашла ни одного параллельного порта (LPT)." + naming},
+         "Windows не нашла ни одного параллельного порта (LPT)." + naming},
         {"Linux: a base the kernel has no port at",
          [] { return ChoiceRefusal(ReadPortValue("0x3bc"), KERNEL_FOUND.data(), 2, LINUX_PORT_WORDS, nullptr); },
          "\"0x3bc\" is not a parallel port here.\nName a port as --port /dev/parport1 or by its base, --port 0x278.\n"
          "Parallel ports here: /dev/parport0 (0x378), /dev/parport1 (0x278).",
-         L"Порт «0x3bc» не найден или это не порт.\nУкажите порт так: --port /dev/parport1 или --port 0x278.\n\n" +
-             portsHere + L"/dev/parport0 (0x378), /dev/parport1 (0x278)."},
+         "Порт «0x3bc» не найден или это не порт.\nУкажите порт так: --port /dev/parport1 или --port 0x278.\n\n" +
+             portsHere + "/dev/parport0 (0x378), /dev/parport1 (0x278)."},
         {"Linux: no port and no driver, and a USB adapter",
          [] { return OpeningRefusal("/dev/parport0", ENOENT, nullptr, 0, LINUX_PORT_WORDS, &LINUX_USB_ADAPTER); },
          "cannot use the parallel port /dev/parport0: No such file or directory.\nFix: there is no parallel port, "
          "or the modules parport_pc and ppdev are not loaded (sudo modprobe parport_pc ppdev).\n"
          "The kernel has no parallel port.\nA USB-to-parallel adapter (/dev/usb/lp*) cannot drive the board: it is "
          "a printer interface, not a port.",
-         L"Не удалось открыть параллельный порт /dev/parport0:\nNo such file or directory.\n\n"
-         L"Параллельного порта нет, или не загружены модули parport_pc и ppdev (sudo modprobe parport_pc ppdev).\n\n"
-         L"Ядро не нашло ни одного параллельного порта.\n"
-         L"USB-адаптер параллельного порта (/dev/usb/lp*) не может управлять платой: это интерфейс принтера, а не "
-         L"порт."},
+         "Не удалось открыть параллельный порт /dev/parport0:\nNo such file or directory.\n\n"
+         "Параллельного порта нет, или не загружены модули parport_pc и ppdev (sudo modprobe parport_pc ppdev).\n\n"
+         "Ядро не нашло ни одного параллельного порта.\n"
+         "USB-адаптер параллельного порта (/dev/usb/lp*) не может управлять платой: это интерфейс принтера, а не "
+         "порт."},
     };
     for (const RefusalCase& c : cases) {
         const PortMessage said = c.refusal();
         EXPECT_EQ(said.english, c.english) << c.name;
-        EXPECT_TRUE(said.russian == c.russian) << c.name;
+        EXPECT_EQ(said.russian, c.russian) << c.name;
     }
 }
 

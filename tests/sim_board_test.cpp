@@ -175,9 +175,15 @@ TEST_F(SimBoardTest, AVcdTraceIsAWholeFileOfItsOwnEachRun) {
     EXPECT_EQ(runs[0].substr(lastTime), "\n#9\n") << "eight accesses, then the next timestamp";
 }
 
-// A trace that cannot be written ends the program with the file and the
-// reason, rather than go on with a hole in it: at start (SimBoardStart) when the
-// file cannot be made, at the access whose line cannot be written.
+// A trace that cannot be written ends the run with the file and the reason,
+// in both languages, rather than go on with a hole in it: the start refuses
+// (SimBoardStart) when the file cannot be made; the access whose line
+// cannot be written ends the run through the start's troubleEnd.
+void TraceTroubleEnd(const char* english, const char* russian) {
+    fprintf(stderr, "%s\n%s\n", english, russian);
+    _exit(1);
+}
+
 struct TraceTroubleCase {
     const char* name;
     const char* path;
@@ -192,11 +198,13 @@ TEST(SimBoardTraceDeathTest, AnUnwritableTraceEndsTheProgramWithItsReason) {
     };
     for (const TraceTroubleCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string said = std::string("cannot write the port trace ") + c.path + ": " + c.reason + ".*BOX:";
+        const std::string said = std::string("cannot write the port trace ") + c.path + ": " + c.reason +
+                                 ".*файл трассировки порта " + c.path;
         EXPECT_EXIT(
             {
                 setenv("KALDERON_PORT_TRACE", c.path, 1);
-                SimBoardStart();
+                const PortStarted started = SimBoardStart(TraceTroubleEnd);
+                if (started.port == nullptr) TraceTroubleEnd(started.english, started.russian);
                 Out32(LPT_DATA, 0x5A);
                 _exit(0);
             },
@@ -205,6 +213,3 @@ TEST(SimBoardTraceDeathTest, AnUnwritableTraceEndsTheProgramWithItsReason) {
 }
 
 }  // namespace
-
-// The program's error box, here a mark on standard error for the death test.
-void ShowPortTrouble(const wchar_t*) { fputs("BOX:", stderr); }

@@ -15,7 +15,9 @@ int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
     QMessageBox box(owner != nullptr ? owner->widget : nullptr);
     box.setWindowTitle(caption != nullptr ? FromWide(caption) : QString::fromStdU16String(DEFAULT_BOX_TITLE));
     box.setText(FromWide(text));
-    box.setIcon((type & MB_ICONERROR) ? QMessageBox::Critical : QMessageBox::NoIcon);
+    box.setIcon((type & MB_ICONERROR)         ? QMessageBox::Critical
+                : (type & MB_ICONINFORMATION) ? QMessageBox::Information
+                                               : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     // A Win32 box's frame: a caption with a close box, moved but never
     // minimised or maximised.

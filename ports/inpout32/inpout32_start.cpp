@@ -8,6 +8,7 @@
 #include "port_io.h"
 #include "port_refusal.h"
 #include "port_shift.h"
+#include "port_start.h"
 
 // The build names this width's DLL: inpout32.dll or inpoutx64.dll.
 static void* LibraryExport(const char* name) {
@@ -18,33 +19,39 @@ static void* LibraryExport(const char* name) {
 // Without its driver the library's Out32 silently does nothing and Inp32
 // returns garbage, so the panel would lie about the board. Older DLLs have
 // no such check; they run as they always did.
-static void CheckDriver() {
+static bool DriverOpen() {
     using DriverOpenFn = BOOL(WINAPI*)();
     const auto driverOpen = reinterpret_cast<DriverOpenFn>(LibraryExport("IsInpOutDriverOpen"));
-    if (driverOpen != nullptr && !driverOpen()) RefusePort(ClosedDriverRefusal(PORT_LIBRARY_FILE));
+    return driverOpen == nullptr || driverOpen();
 }
 
-// The simulated board needs no port: it answers wherever the program asks,
-// and has only its trace to check, in a start of its own.
-static bool StartedSimulatedBoard() {
-    using StartFn = void (*)();
-    const auto start = reinterpret_cast<StartFn>(LibraryExport("SimulatedBoardStart"));
-    if (start == nullptr) return false;
-    start();
-    return true;
+// The simulated board's DLL has a start of its own: it needs no port, and
+// has only its trace to make.
+using SimulatedStartFn = PortStarted (*)(PortTroubleEnd);
+static SimulatedStartFn SimulatedBoardStart() {
+    return reinterpret_cast<SimulatedStartFn>(LibraryExport("SimulatedBoardStart"));
 }
 
-// The simulated board takes the --port an operator's shortcut may carry, and
-// answers wherever it is asked.
-const char* PortStart(const PortArgument& asked) {
-    CheckDriver();
-    if (StartedSimulatedBoard()) return SIMULATED_BOARD_PORT;
+// The simulated board answers wherever it is asked, so --port is a usage
+// error beside it, as on Linux.
+bool PortNamed() { return SimulatedBoardStart() == nullptr; }
+
+PortStarted PortStart(const char* value, PortTroubleEnd troubleEnd) {
+    static PortMessage refusal;
+    if (!DriverOpen()) {
+        refusal = ClosedDriverRefusal(PORT_LIBRARY_FILE);
+        return {nullptr, refusal.english, refusal.russian};
+    }
+    if (const SimulatedStartFn start = SimulatedBoardStart()) return start(troubleEnd);
     // A base needs no list, so Windows is not asked for one.
     static FoundPort found[FOUND_PORTS_MAX];
+    const PortArgument asked = ReadPortValue(value);
     const int count = asked.kind == PortAsked::Base ? 0 : ListParallelPorts(found);
     const ChosenPort chosen = ChoosePort(asked, found, count, WINDOWS_REACH);
-    if (chosen.name == nullptr)
-        RefusePort(ChoiceRefusal(asked, found, count, WINDOWS_PORT_WORDS, &WINDOWS_NAMING_A_PORT));
+    if (chosen.name == nullptr) {
+        refusal = ChoiceRefusal(asked, found, count, WINDOWS_PORT_WORDS, &WINDOWS_NAMING_A_PORT);
+        return {nullptr, refusal.english, refusal.russian};
+    }
     PortMoveTo(static_cast<uint16_t>(chosen.base));
-    return chosen.name;
+    return {chosen.name, nullptr, nullptr};
 }

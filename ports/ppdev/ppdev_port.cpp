@@ -13,6 +13,9 @@
 
 static int g_port = -1;
 static const char* g_path = PPDEV_PATH;  // the device claimed, for messages
+static PortTroubleEnd g_troubleEnd;
+
+void PortWhenLost(PortTroubleEnd troubleEnd) { g_troubleEnd = troubleEnd; }
 
 int ClaimParallelPort(const char* path) {
     g_path = path;
@@ -33,7 +36,11 @@ int ClaimParallelPort(const char* path) {
 // An access that fails must not go on silently: Read would show invented
 // bytes and the timer a count of nothing. Kept out of line, off the path
 // of an access that succeeds.
-[[noreturn]] __attribute__((noinline, cold)) static void PortLost() { RefusePort(LostPortRefusal(g_path, errno)); }
+__attribute__((noinline, cold)) static void PortLost() {
+    static PortMessage said;
+    said = LostPortRefusal(g_path, errno);
+    g_troubleEnd(said.english, said.russian);
+}
 
 // Exactly one ioctl per access and nothing else in the path but its result's
 // check, so the timer loop's passes cost the same.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "port_choice.h"
+#include "port_start.h"
 
 constexpr const char* PPDEV_PATH = "/dev/parport0";
 
@@ -17,6 +18,7 @@ constexpr PortReach KERNEL_REACH = {PPDEV_PATH, false, true};
 // Inp32/Out32 then use, or -1 with errno saying why.
 int ClaimParallelPort(const char* path);
 
-// PortStart (port_choice.h) refuses (port_refusal.h) a port it cannot
-// choose or claim; any access that fails after the claim refuses to go on
-// likewise.
+// PortStart (port_start.h) refuses (port_refusal.h) a port it cannot choose
+// or claim. An access that fails after the claim cannot go on: troubleEnd,
+// which the start keeps here, ends the run with the reason.
+void PortWhenLost(PortTroubleEnd troubleEnd);

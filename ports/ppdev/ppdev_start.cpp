@@ -5,20 +5,29 @@
 
 #include "kernel_ports.h"
 #include "port_choice.h"
-#include "port_io.h"
 #include "port_refusal.h"
+#include "port_start.h"
 #include "ppdev_port.h"
 
 static const PortText* Advice() { return HaveUsbPrinter() ? &LINUX_USB_ADAPTER : nullptr; }
 
-const char* PortStart(const PortArgument& asked) {
+bool PortNamed() { return true; }
+
+PortStarted PortStart(const char* value, PortTroubleEnd troubleEnd) {
     static FoundPort found[FOUND_PORTS_MAX];
+    static PortMessage refusal;
+    PortWhenLost(troubleEnd);
+    const PortArgument asked = ReadPortValue(value);
     const int listed = ListKernelPorts(found);
     const ChosenPort chosen = ChoosePort(asked, found, listed, KERNEL_REACH);
-    if (chosen.name == nullptr) RefusePort(ChoiceRefusal(asked, found, listed, LINUX_PORT_WORDS, Advice()));
+    if (chosen.name == nullptr) {
+        refusal = ChoiceRefusal(asked, found, listed, LINUX_PORT_WORDS, Advice());
+        return {nullptr, refusal.english, refusal.russian};
+    }
     if (ClaimParallelPort(chosen.name) < 0) {
         const int error = errno;
-        RefusePort(OpeningRefusal(chosen.name, error, found, listed, LINUX_PORT_WORDS, Advice()));
+        refusal = OpeningRefusal(chosen.name, error, found, listed, LINUX_PORT_WORDS, Advice());
+        return {nullptr, refusal.english, refusal.russian};
     }
-    return chosen.name;
+    return {chosen.name, nullptr, nullptr};
 }

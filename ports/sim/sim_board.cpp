@@ -2,8 +2,9 @@
 
 #include "console.h"
 #include "port_io.h"
-#include "port_refusal.h"
+#include "port_choice.h"
 #include "text.h"
+#include "trouble.h"
 #include "vcd_trace.h"
 
 #include <cerrno>
@@ -26,8 +27,9 @@ static uint32_t g_timerLength;
 static uint32_t g_timerReadsLeft;
 static FILE* g_trace;
 static bool g_traceVcd;  // a waveform rather than text lines
-static char g_tracePath[512];
+static char g_tracePath[PATH_BYTES_MAX + 1];  // any path that can be opened, whole
 static int g_traceError;  // why the trace file could not be made, 0 when it could
+static PortTroubleEnd g_troubleEnd;
 
 uint8_t SimBoardPattern(uint32_t address) {
     return static_cast<uint8_t>(address ^ (address >> 8) ^ (address >> 16));
@@ -95,10 +97,14 @@ static bool EndsWith(const char* text, const char* end) {
 }
 
 // A trace with a hole in it would show traffic that never was: a trace file
-// that cannot be made ends the program at start, one that fails later at the
-// access that failed, each saying which file and why.
-[[noreturn]] static void TraceFailed(int error, bool atStart) {
-    RefusePort(FileRefusal(RecordFile::PortTrace, g_tracePath, error, atStart));
+// that cannot be made is the start's refusal, one that fails later ends the
+// run at the access that failed, each saying which file and why. A test
+// that never started the board has only the trace stopped.
+static void TraceFailed(int error) {
+    static Trouble said;
+    said = FileTrouble(RecordFile::PortTrace, g_tracePath, error, false);
+    SimBoardTraceTo(nullptr);
+    if (g_troubleEnd != nullptr) g_troubleEnd(said.english, said.russian);
 }
 
 // A text trace appends; a waveform is a whole file of its own each run, as
@@ -127,8 +133,14 @@ bool SimBoardTraceTo(const char* path) {
     return true;
 }
 
-void SimBoardStartTrace(const char* path) {
-    if (!SimBoardTraceTo(path) && g_traceError != 0) TraceFailed(g_traceError, true);
+PortStarted SimBoardStart(PortTroubleEnd troubleEnd) {
+    SimBoardReset();
+    g_troubleEnd = troubleEnd;
+    const char* path = EnvironmentUtf8("KALDERON_PORT_TRACE");
+    if (path == nullptr || *path == '\0' || SimBoardTraceTo(path)) return {SIMULATED_BOARD_PORT, nullptr, nullptr};
+    static Trouble refusal;
+    refusal = FileTrouble(RecordFile::PortTrace, g_tracePath, g_traceError, true);
+    return {nullptr, refusal.english, refusal.russian};
 }
 
 // "W 378 5A": three digits for the classic ports, four for a card's.
@@ -148,7 +160,7 @@ __attribute__((noinline)) static void TraceAccess(char kind, short port, uint8_t
         VcdAccess(g_trace, Lines(kind == 'R' && IsPort(port, LPT_STATUS), value));
     else
         TraceLine(kind, port, value);
-    if (ferror(g_trace) || fflush(g_trace) != 0) TraceFailed(errno != 0 ? errno : EIO, false);
+    if (ferror(g_trace) || fflush(g_trace) != 0) TraceFailed(errno != 0 ? errno : EIO);
 }
 
 static inline void Trace(char kind, short port, uint8_t value) {

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "port_io.h"
+#include "port_start.h"
 
 constexpr uint32_t SIM_MEMORY_SIZE = 1u << 18;  // A0-A17
 constexpr uint32_t SIM_TIMER_DEFAULT_READS = 5000;
@@ -38,13 +39,13 @@ uint8_t SimBoardPresentedByte();            // what read-back would see now
 // Appends every port access to path, one line each ("W 378 5A", "R 379 F8");
 // a path ending in ".vcd" is written anew as a waveform of every line
 // instead (vcd_trace.h). A null or empty path turns the trace off. False
-// when the file cannot be made; any access whose trace cannot be written
-// ends the program with the reason.
+// when the file cannot be made; an access whose trace cannot be written
+// ends the run with the reason, through the start's troubleEnd.
 bool SimBoardTraceTo(const char* path);
-// The same at the program's start: a file that cannot be made ends the
-// program with the reason before any access.
-void SimBoardStartTrace(const char* path);
 
 // The board's start (sim_start.cpp), once the program's command line is
-// read: the start state, and the trace KALDERON_PORT_TRACE names.
-void SimBoardStart();
+// read: the start state, and the trace KALDERON_PORT_TRACE names, whose file
+// is made here, before any access; where it cannot be, that is the start's
+// refusal. Where the variable is not set, a trace a test program has started
+// goes on.
+PortStarted SimBoardStart(PortTroubleEnd troubleEnd);

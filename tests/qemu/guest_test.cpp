@@ -12,8 +12,18 @@
 #include "board_ops.h"
 #include "ppdev_port.h"
 
-// The guest has no display: standard error carries the port's troubles.
-void ShowPortTrouble(const wchar_t*) {}
+// The guest has no display: standard error carries the port's troubles,
+// and they end the run with status 1, as the program's do.
+static void PortTroubleEnds(const char* english, const char*) {
+    fprintf(stderr, "%s\n", english);
+    _exit(1);
+}
+
+// The port started as the program's entry starts it.
+static void Start(const char* asked) {
+    const PortStarted started = PortStart(asked, PortTroubleEnds);
+    if (started.port == nullptr) PortTroubleEnds(started.english, started.russian);
+}
 
 // Each operation once, with the values the host expects to see on the wire.
 static void RunSequence() {
@@ -27,9 +37,8 @@ static void RunSequence() {
 }
 
 // The port the operator's arguments name: --port PORT, or none.
-static PortArgument Asked(int count, const char* const* args) {
-    if (count == 2 && strcmp(args[0], "--port") == 0) return ReadPortValue(args[1]);
-    return {PortAsked::Default, 0, ""};
+static const char* Asked(int count, const char* const* args) {
+    return count == 2 && strcmp(args[0], "--port") == 0 ? args[1] : nullptr;
 }
 
 // The program's start-up as a child, with the operator's arguments and
@@ -41,7 +50,7 @@ static int Refuse(const char* uid, int count, const char* const* args) {
             const gid_t id = gid_t(atoi(uid));
             if (setgroups(0, nullptr) != 0 || setgid(id) != 0 || setuid(id) != 0) _exit(99);
         }
-        PortStart(Asked(count, args));
+        Start(Asked(count, args));
         _exit(0);
     }
     int status = 0;
@@ -59,7 +68,7 @@ int main(int argc, char** argv) {
     const char* const* args = argv + 2;
     if (strcmp(mode, "refuse") == 0) return Refuse(nullptr, count, args);
     if (strcmp(mode, "refuse-as") == 0 && argc == 3) return Refuse(argv[2], 0, nullptr);
-    PortStart(Asked(count, args));
+    Start(Asked(count, args));
     if (strcmp(mode, "sequence") == 0) {
         RunSequence();
     } else if (strcmp(mode, "timer") == 0) {

@@ -9,7 +9,8 @@
 # Every wait is for a window or the program's end; CTest's timeout is the
 # only bound. The program runs in the C locale, whatever the caller's: its
 # box is then found by a Cyrillic title that no locale may garble, and the
-# system's reasons read in English.
+# system's reasons read in English. It is started as from a desktop, with no
+# terminal of its own (setsid), whether the tests run at one or not.
 set -u
 case=$1 exe=$2 vanishing=$3 out=$4
 if [ "$case" = refusal ] && [ -e /dev/parport0 ]; then
@@ -53,7 +54,7 @@ expect_box() {
 }
 
 if [ "$case" = refusal ]; then
-  LC_ALL=C "$exe" 2>"$err" &
+  setsid env LC_ALL=C "$exe" 2>"$err" &
   pid=$!
   expect_box refusal-box
   grep -q 'cannot use the parallel port /dev/parport0: No such file or directory' "$err" ||
@@ -61,7 +62,7 @@ if [ "$case" = refusal ]; then
 else
   # The loader splits LD_PRELOAD at spaces: the library by its name alone,
   # found in its folder, whatever that folder's path holds.
-  LC_ALL=C LD_LIBRARY_PATH=$(dirname "$vanishing") LD_PRELOAD=$(basename "$vanishing") "$exe" 2>"$err" &
+  setsid env LC_ALL=C LD_LIBRARY_PATH="$(dirname "$vanishing")" LD_PRELOAD="$(basename "$vanishing")" "$exe" 2>"$err" &
   pid=$!
   panel=$(window "KALDERON TEST") || fail "the panel did not open on the claimed port"
   # From "Выход", Shift+Tab is "Тест таймера": its first access finds the port gone.

@@ -1,0 +1,28 @@
+// The port library's start, the third part of its contract beside Inp32 and
+// Out32 (port_io.h): called once by the program's entry with the port the
+// operator named, before any window opens (the link never calls it). The
+// library looks the port up and takes hold of it there, or says why it
+// cannot; no port is touched before it. Each platform's libraries are in
+// ports/.
+#pragma once
+
+// How the program ends where the port fails after the start (it went away,
+// or the simulated board's trace cannot be written): the English for the
+// console, the Russian (UTF-8) for a box. It does not return.
+using PortTroubleEnd = void (*)(const char* english, const char* russian);
+
+// Whether the library drives a port the operator names: the simulated board
+// needs none, and answers wherever it is asked.
+bool PortNamed();
+
+// The port taken, as the operator would name it; or, where none is (port is
+// null), why: the English for the console, the Russian (UTF-8) for a box.
+struct PortStarted {
+    const char* port;
+    const char* english;
+    const char* russian;
+};
+
+// asked: --port's value (null: none named); troubleEnd: kept for what
+// fails after the start.
+PortStarted PortStart(const char* asked, PortTroubleEnd troubleEnd);

@@ -1,0 +1,62 @@
+// Over the Win32 calls, which the Qt layer gives the Linux programs: the box
+// and the end are the same on both platforms.
+#include <windows.h>
+
+#include <cstring>
+
+#include "run_end.h"
+
+#include "console.h"
+#include "text.h"
+
+static const char* g_program = "";
+static bool g_box;  // whether what ends the run goes in a box too
+
+void BeginRun(const char* program, RunKind kind) {
+    g_program = program;
+    g_box = kind == RunKind::Panel && !StartedFromConsole();
+}
+
+// The longest text said at the end: a command line's answer (the help), or
+// trouble with its path.
+static constexpr size_t SAID_MAX = TROUBLE_TEXT_MAX + 4096;
+
+// A box wraps its own lines: a text's soft breaks (" \n" and the indent
+// after it, words_windows.cpp) become spaces, so that it shows paragraphs.
+static const wchar_t* Paragraphs(const char* text) {
+    static wchar_t wide[SAID_MAX];
+    WidenUtf8(text, wide, SAID_MAX);
+    wchar_t* to = wide;
+    for (const wchar_t* from = wide; *from != L'\0'; ++from) {
+        *to++ = *from;
+        if (from[0] == L' ' && from[1] == L'\n')
+            for (++from; from[1] == L' ';) ++from;
+    }
+    *to = L'\0';
+    return wide;
+}
+
+void EndRun(const Ending& ending) {
+    const bool error = ending.status != EXIT_DONE;
+    if (ending.said[0] != '\0') {
+        static char line[SAID_MAX];
+        line[0] = '\0';
+        if (ending.named) Add(line, g_program, ": ");
+        Add(line, ending.said);
+        const size_t length = strlen(line);
+        if (line[length - 1] != '\n') Add(line, "\n");
+        SayToConsole(line, error);
+    }
+    if (g_box && ending.boxed != nullptr) {
+        wchar_t caption[64] = L"";
+        Add(caption, g_program);
+        // An error box takes the platform's own caption, as the panel's do.
+        MessageBoxW(nullptr, Paragraphs(ending.boxed), error ? nullptr : caption,
+                    MB_OK | (error ? MB_ICONERROR : MB_ICONINFORMATION));
+    }
+    ExitProcess(UINT(ending.status));
+}
+
+void EndWithTrouble(const char* english, const char* russian) {
+    EndRun({EXIT_TROUBLE, english, russian, true});
+}

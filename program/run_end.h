@@ -1,0 +1,44 @@
+// How a run ends and where it speaks: one way for every part of the program,
+// on both platforms. The entry says once, at its start, which program this
+// is and what kind of run; from then on every end goes through EndRun, the
+// one place the process ends, which names the program in its errors and
+// decides whether a box is shown.
+//
+// The rule: what ends the run is said in the console; a panel started
+// without a console or a terminal (from a desktop or a shortcut, where no one
+// reads standard error) says it in a box too. A board script never opens a
+// box, wherever its streams go: a box would hold a loop over boards until
+// someone clicked it. How each platform asks about the console: console.h.
+#pragma once
+
+#include "trouble.h"
+
+// The exit statuses, as each program's help lists them.
+constexpr int EXIT_DONE = 0;       // the panel closed, the script ran, the help or the version said
+constexpr int EXIT_TROUBLE = 1;    // the board out of reach, a read found another byte, no window, a
+                                   // record or a trace not written
+constexpr int EXIT_WRONG = 2;      // a wrong command line or script
+constexpr int EXIT_STOPPED = 130;  // Ctrl+C stopped a script, as a shell reports it
+
+enum class RunKind { Panel, Script };
+
+// The entry's first word, before anything is said: the program's name as
+// its errors begin, and the run's kind.
+void BeginRun(const char* program, RunKind kind);
+
+// What the operator is told as the run ends: lines for the console (UTF-8,
+// on standard output for EXIT_DONE, else on standard error; a last newline
+// added where missing), and the box's text, where one may be shown (null:
+// never a box, as where no window can open).
+struct Ending {
+    int status;
+    const char* said = "";
+    const char* boxed = nullptr;
+    bool named = false;  // said after the program's name, as its own errors are
+};
+[[noreturn]] void EndRun(const Ending& ending);
+
+// Trouble the run cannot go on after (status EXIT_TROUBLE): the English in
+// the console after the program's name, the Russian in the box. Also how a
+// port library ends the run where its port fails after the start.
+[[noreturn]] void EndWithTrouble(const char* english, const char* russian);
