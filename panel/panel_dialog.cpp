@@ -131,13 +131,6 @@ INT_PTR CALLBACK PanelDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
     }
 }
 
-// What the command line asks, where it is not a run: its answer, and the end.
-[[noreturn]] static void AnswerCommandLine(const CommandLine& line) {
-    const Answer answer = CommandLineAnswer(line, THIS_PROGRAM);
-    const int status = line.asked == ProgramAsked::Wrong ? EXIT_WRONG : EXIT_DONE;
-    EndRun({status, answer.text, answer.text});
-}
-
 // The whole start, one story: each step returns what it found, and where
 // the run goes no further, it ends here with that step's status: the
 // command line's (0 for help or the version, 2 for a usage error), the
@@ -147,15 +140,20 @@ INT_PTR CALLBACK PanelDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const char* const* args = nullptr;
     const int count = ProgramArguments(&args);
-    const CommandLine line = ReadCommandLine(count, args, THIS_PROGRAM, PortNamed());
+    const CommandLine line = ReadCommandLine(count, args, PortNamed());
     BeginRun(THIS_PROGRAM.product, line.script != nullptr ? RunKind::Script : RunKind::Panel);
-    if (line.asked != ProgramAsked::Panel) AnswerCommandLine(line);
+    // Help, the version, or a usage error: answered, touching no port.
+    if (line.asked != ProgramAsked::Panel) {
+        static Answer answer;
+        answer = CommandLineAnswer(line, THIS_PROGRAM);
+        EndRun(line.asked == ProgramAsked::Wrong ? EXIT_WRONG : EXIT_DONE, answer.text, answer.text);
+    }
     // A board script is read and checked whole, and a session's record
     // opened, before the port is taken: a wrong word never reaches it.
     static BoardScript script;
     static ScriptTrouble scriptTrouble;
     if (line.script != nullptr && !LoadBoardScript(line.script, &script, &scriptTrouble))
-        EndRun({EXIT_WRONG, scriptTrouble.said, nullptr, scriptTrouble.named});
+        EndRun(EXIT_WRONG, scriptTrouble.said, nullptr, scriptTrouble.named);
     static Trouble recordTrouble;
     if (line.record != nullptr && !StartRecording(line.record, &recordTrouble))
         EndWithTrouble(recordTrouble.english, recordTrouble.russian);
@@ -166,7 +164,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // operator's terminal.
     if (line.script != nullptr) {
         StepNotifier = ScriptStepPause;
-        EndRun({RunBoardScript(script)});
+        EndRun(RunBoardScript(script));
     }
     StepNotifier = PanelStepNotifier;
     if (line.record != nullptr) {
@@ -175,6 +173,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }
     PanelSession.instance = GetModuleHandleW(nullptr);
     if (DialogBoxParamW(PanelSession.instance, MAKEINTRESOURCEW(IDD_PANEL), nullptr, PanelDialogProc, 0) == -1)
-        EndRun({EXIT_TROUBLE, THIS_PROGRAM.noWindow, nullptr, true});
-    EndRun({EXIT_DONE});
+        EndRun(EXIT_TROUBLE, THIS_PROGRAM.noWindow, nullptr, true);
+    EndRun(EXIT_DONE);
 }

@@ -10,6 +10,19 @@ static const char RECORD_OPTION[] = "--record";
 
 static bool Is(const char* word, const char* name) { return strcmp(word, name) == 0; }
 
+// WORD_BYTES_MAX in decimal digits, made as the program is compiled.
+struct Digits {
+    char digits[12];
+};
+static constexpr Digits DecimalOf(uint32_t n) {
+    Digits out = {};
+    int count = 0;
+    for (uint32_t rest = n; rest != 0 || count == 0; rest /= 10) ++count;
+    for (int at = count - 1; at >= 0; --at, n /= 10) out.digits[at] = char('0' + n % 10);
+    return out;
+}
+static constexpr Digits WORD_LIMIT = DecimalOf(WORD_BYTES_MAX);
+
 // "--port VALUE" or "--port=VALUE": whether args[*at] is the option; its
 // value (empty where there is none) in *value, *at moved past it.
 static bool Option(const char* name, int count, const char* const* args, int* at, const char** value) {
@@ -27,7 +40,7 @@ static bool Option(const char* name, int count, const char* const* args, int* at
 
 // In order, as getopt reads: the first word that decides (help, version, a
 // usage error) decides.
-CommandLine ReadCommandLine(int count, const char* const* args, const ProgramWords& program, bool portNamed) {
+CommandLine ReadCommandLine(int count, const char* const* args, bool portNamed) {
     static const char* const OPTIONS[] = {PORT_OPTION, RUN_OPTION, RECORD_OPTION};
     constexpr int PORT = 0, RUN = 1, RECORD = 2, NONE = 3;
     CommandLine line = {ProgramAsked::Panel, UsageError::None, "", nullptr, nullptr, nullptr};
@@ -75,26 +88,21 @@ CommandLine ReadCommandLine(int count, const char* const* args, const ProgramWor
 Answer CommandLineAnswer(const CommandLine& line, const ProgramWords& program) {
     Answer said = {};
     char(&answer)[sizeof said.text] = said.text;
-    switch (line.asked) {
-    case ProgramAsked::Panel:
-        break;
-    case ProgramAsked::Help:
-        Add(answer, program.usageLabel, program.name, " ", program.usage, "\n", program.help);
-        break;
-    case ProgramAsked::Version:
+    if (line.asked == ProgramAsked::Panel) return said;
+    if (line.asked == ProgramAsked::Version) {
         Add(answer, program.product, " ", KALDERON_VERSION, "\n");
-        break;
-    case ProgramAsked::Wrong: {
+        return said;
+    }
+    const bool wrong = line.asked == ProgramAsked::Wrong;
+    if (wrong) {
         const UsageText& text = program.usageErrors[int(line.error)];
-        char limit[16] = "";  // the word too long is not shown: the usage line must still fit
-        AppendDecimal(limit, sizeof limit, WORD_BYTES_MAX);
-        const char* word = line.error == UsageError::TooLong ? limit : line.word;
+        // A word too long is not shown, so that the usage line still fits: the limit is.
+        const char* word = line.error == UsageError::TooLong ? WORD_LIMIT.digits : line.word;
         if (program.usageErrorNamed) Add(answer, program.product, ": ");
         Add(answer, text.before, word, text.after, "\n");
-        Add(answer, program.usageLabel, program.name, " ", program.usage, "\n");
-        Add(answer, program.moreLabel, program.name, " --help\n");
-        break;
     }
-    }
+    // The usage line, then the help, or where to find it.
+    Add(answer, program.usageLabel, program.name, " ", program.usage, "\n");
+    Add(answer, wrong ? program.moreLabel : program.help, wrong ? program.name : "", wrong ? " --help\n" : "");
     return said;
 }

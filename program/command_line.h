@@ -70,7 +70,7 @@ struct CommandLine {
 // them is read. portNamed: whether the port library takes a port the
 // operator names (the simulated board takes none, and --port is a usage
 // error).
-CommandLine ReadCommandLine(int count, const char* const* args, const ProgramWords& program, bool portNamed);
+CommandLine ReadCommandLine(int count, const char* const* args, bool portNamed);
 
 // What the start says for a command line it does not go on with: the help,
 // the version, or the usage error with the usage line; empty for the panel.

@@ -36,27 +36,26 @@ static const wchar_t* Paragraphs(const char* text) {
     return wide;
 }
 
-void EndRun(const Ending& ending) {
-    const bool error = ending.status != EXIT_DONE;
-    if (ending.said[0] != '\0') {
-        static char line[SAID_MAX];
-        line[0] = '\0';
-        if (ending.named) Add(line, g_program, ": ");
-        Add(line, ending.said);
-        const size_t length = strlen(line);
-        if (line[length - 1] != '\n') Add(line, "\n");
-        SayToConsole(line, error);
+void EndRun(int status, const char* said, const char* boxed, bool named) {
+    const bool error = status != EXIT_DONE;
+    if (said[0] != '\0') {
+        if (named) {
+            SayToConsole(g_program, error);
+            SayToConsole(": ", error);
+        }
+        SayToConsole(said, error);
+        if (said[strlen(said) - 1] != '\n') SayToConsole("\n", error);
     }
-    if (g_box && ending.boxed != nullptr) {
+    if (g_box && boxed != nullptr) {
         wchar_t caption[64] = L"";
         Add(caption, g_program);
         // An error box takes the platform's own caption, as the panel's do.
-        MessageBoxW(nullptr, Paragraphs(ending.boxed), error ? nullptr : caption,
+        MessageBoxW(nullptr, Paragraphs(boxed), error ? nullptr : caption,
                     MB_OK | (error ? MB_ICONERROR : MB_ICONINFORMATION));
     }
-    ExitProcess(UINT(ending.status));
+    ExitProcess(UINT(status));
 }
 
 void EndWithTrouble(const char* english, const char* russian) {
-    EndRun({EXIT_TROUBLE, english, russian, true});
+    EndRun(EXIT_TROUBLE, english, russian, true);
 }

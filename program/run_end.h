@@ -26,17 +26,12 @@ enum class RunKind { Panel, Script };
 // its errors begin, and the run's kind.
 void BeginRun(const char* program, RunKind kind);
 
-// What the operator is told as the run ends: lines for the console (UTF-8,
-// on standard output for EXIT_DONE, else on standard error; a last newline
-// added where missing), and the box's text, where one may be shown (null:
-// never a box, as where no window can open).
-struct Ending {
-    int status;
-    const char* said = "";
-    const char* boxed = nullptr;
-    bool named = false;  // said after the program's name, as its own errors are
-};
-[[noreturn]] void EndRun(const Ending& ending);
+// The run's end with status, and what the operator is told: said, lines
+// for the console (UTF-8, on standard output for EXIT_DONE, else on
+// standard error; a last newline added where missing), after the program's
+// name where named, as its own errors are; and boxed, the box's text, where
+// one may be shown (null: never a box, as where no window can open).
+[[noreturn]] void EndRun(int status, const char* said = "", const char* boxed = nullptr, bool named = false);
 
 // Trouble the run cannot go on after (status EXIT_TROUBLE): the English in
 // the console after the program's name, the Russian in the box. Also how a

@@ -4,18 +4,17 @@
 #include <iterator>
 
 struct FileName {
-    const char* english;
-    const char* russian;
+    char english[24];
+    char russian[48];
 };
 static const FileName NAMES[] = {{"the port trace", " файл трассировки порта "},
                                  {"the session's record", " файл записи сеанса "}};  // by RecordFile
 static_assert(std::size(NAMES) == size_t(RecordFile::Count), "a name for each RecordFile");
 
-Trouble FileTrouble(RecordFile file, const char* path, int error, bool atStart) {
+void SayFileTrouble(Trouble* said, RecordFile file, const char* path, int error, bool atStart) {
     const FileName& name = NAMES[int(file)];
     const char* reason = strerror(error);
-    Trouble said = {};
-    Add(said.english, "cannot write ", name.english, " ", path, ": ", reason, ".");
-    Add(said.russian, "Не удалось ", atStart ? "создать" : "записать", name.russian, path, ":\n", reason, ".");
-    return said;
+    said->english[0] = said->russian[0] = '\0';
+    Add(said->english, "cannot write ", name.english, " ", path, ": ", reason, ".");
+    Add(said->russian, "Не удалось ", atStart ? "создать" : "записать", name.russian, path, ":\n", reason, ".");
 }

@@ -20,4 +20,4 @@ struct Trouble {
 // was. The simulated board's trace (the path as the environment gave it),
 // and a panel session's record (--record).
 enum class RecordFile { PortTrace, Session, Count };
-Trouble FileTrouble(RecordFile file, const char* path, int error, bool atStart);
+void SayFileTrouble(Trouble* said, RecordFile file, const char* path, int error, bool atStart);

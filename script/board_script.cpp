@@ -12,7 +12,7 @@ static constexpr size_t WORD_MAX = 64;
 static constexpr int WORDS_MAX = 4;  // the most a line takes: read = BYTE
 
 struct RegisterName {
-    const char* name;
+    char name[8];
     RegisterCode code;
 };
 static const RegisterName REGISTERS[] = {
@@ -24,9 +24,10 @@ const char* RegisterWord(RegisterCode code) {
     return REGISTERS[1].name;  // as the panel takes any other: the control register
 }
 
-// The words the reader takes and the recorder writes.
+// The words the reader takes and the recorder writes: arrays, not
+// pointers, which a Windows program would have to relocate.
 struct OperationName {
-    const char* word;
+    char word[8];
     ScriptOp op;
 };
 static const OperationName OPERATIONS[] = {
@@ -204,7 +205,8 @@ bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, Boar
 // --- Running --------------------------------------------------------------------
 
 static void Say(const char* what, uint32_t value, bool hex) {
-    char line[64] = "";
+    char line[64];
+    line[0] = '\0';
     Add(line, what, hex ? " 0x" : " ");
     if (hex)
         AppendHex(line, sizeof line, value, 2);
@@ -216,7 +218,8 @@ static void Say(const char* what, uint32_t value, bool hex) {
 
 // A read that found another byte: where, what was expected, what was read.
 static void SayMismatch(const BoardScript& script, const ScriptStep& step, uint8_t read) {
-    char line[SCRIPT_ERROR_MAX] = "";
+    char line[SCRIPT_ERROR_MAX];
+    line[0] = '\0';
     Add(line, script.name, ":");
     AppendDecimal(line, sizeof line, step.line);
     Add(line, ": expected 0x");
@@ -274,17 +277,13 @@ int RunBoardScript(const BoardScript& script) {
         case ScriptOp::Wait:
             PauseFor(step.count);
             break;
+        case ScriptOp::Count:  // not an operation
+            break;
         }
     }
     if (!StopAsked()) return EXIT_DONE;
     SayToConsole("stopped\n", true);
     return EXIT_STOPPED;
-}
-
-void ScriptStepPause(const wchar_t* text) {
-    char line[256] = "";
-    Add(line, text, "\n");
-    WaitForEnter(line);
 }
 
 // --- Loading ----------------------------------------------------------------------
@@ -296,15 +295,10 @@ bool LoadBoardScript(const char* path, BoardScript* script, ScriptTrouble* troub
     const char* name = fromInput ? "<stdin>" : path;
     char reason[256] = "";
     size_t length = 0;
-    *trouble = {};
-    if (ReadScriptFile(path, g_text, sizeof g_text, &length, reason, sizeof reason) && length > SCRIPT_BYTES_MAX) {
-        Add(reason, "it is over ");
-        if (SCRIPT_MEGABYTES_MAX == 1)
-            Add(reason, "a megabyte");
-        else
-            Add(reason, Number(SCRIPT_MEGABYTES_MAX).text, " megabytes");
-        Add(reason, " long");
-    }
+    trouble->said[0] = '\0';
+    static_assert(SCRIPT_BYTES_MAX == 1 << 20, "the text says a megabyte");
+    if (ReadScriptFile(path, g_text, sizeof g_text, &length, reason, sizeof reason) && length > SCRIPT_BYTES_MAX)
+        Add(reason, "it is over a megabyte long");
     trouble->named = true;
     if (reason[0] != '\0')
         Add(trouble->said, "cannot read the script ", name, ": ", reason);

@@ -68,8 +68,7 @@ int RunBoardScript(const BoardScript& script);
 // wrong, false with what to say (a script error, status EXIT_WRONG): named
 // where the program says it (the file cannot be read), not where the
 // script's line does (NAME:LINE: what is wrong).
-constexpr uint32_t SCRIPT_MEGABYTES_MAX = 1;  // far beyond any script
-constexpr size_t SCRIPT_BYTES_MAX = size_t(SCRIPT_MEGABYTES_MAX) << 20;
+constexpr size_t SCRIPT_BYTES_MAX = 1 << 20;  // far beyond any script
 struct ScriptTrouble {
     char said[SCRIPT_ERROR_MAX];
     bool named;
@@ -77,7 +76,8 @@ struct ScriptTrouble {
 bool LoadBoardScript(const char* path, BoardScript* script, ScriptTrouble* trouble);
 
 // A step pause of a running script: shows the phase on the operator's
-// terminal, and waits for Enter there.
+// terminal, and waits for Enter there; at once once a stop is asked. Each
+// platform's (below).
 void ScriptStepPause(const wchar_t* text);
 
 // --- Each platform's (script_console_linux.cpp, script_console_windows.cpp)
@@ -85,8 +85,6 @@ void ScriptStepPause(const wchar_t* text);
 // at most size - 1 bytes of it; false with the system's reason (UTF-8).
 bool ReadScriptFile(const char* path, char* text, size_t size, size_t* length, char* reason, size_t reasonSize);
 bool OpenTerminal();            // the operator's terminal, for the pauses; false: none
-void WaitForEnter(const char* prompt);  // the prompt shown on it, then Enter read there; at
-                                        // once once a stop is asked
 void CatchStop();               // Ctrl+C, or the console closed, asks a stop
 bool StopAsked();
 void PauseFor(uint32_t milliseconds);  // ends early once a stop is asked

@@ -42,7 +42,10 @@ bool OpenTerminal() {
     return g_terminal >= 0;
 }
 
-void WaitForEnter(const char* prompt) {
+void ScriptStepPause(const wchar_t* text) {
+    char line[256] = "";
+    Add(line, text, "\n");
+    const char* prompt = line;
     for (size_t length = strlen(prompt); length > 0 && !g_stop;) {
         const ssize_t put = write(g_terminal, prompt, length);
         if (put < 0 && errno != EINTR) break;

@@ -63,11 +63,10 @@ bool OpenTerminal() {
     return g_terminal != INVALID_HANDLE_VALUE;
 }
 
-void WaitForEnter(const char* prompt) {
-    static wchar_t wide[256];
+void ScriptStepPause(const wchar_t* text) {
     DWORD written = 0;
-    WidenUtf8(prompt, wide, sizeof wide / sizeof wide[0]);
-    WriteConsoleW(g_terminalOut, wide, DWORD(wcslen(wide)), &written, nullptr);
+    WriteConsoleW(g_terminalOut, text, DWORD(wcslen(text)), &written, nullptr);
+    WriteConsoleW(g_terminalOut, L"\n", 1, &written, nullptr);
     wchar_t c = 0;
     DWORD got = 0;
     while (!g_stop && ReadConsoleW(g_terminal, &c, 1, &got, nullptr) && got == 1 && c != L'\n') {

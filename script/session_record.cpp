@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
-#include <initializer_list>
 
 #include "board_script.h"
 #include "console.h"
@@ -12,19 +11,18 @@
 
 static FILE* g_record;
 static const char* g_path;
-static bool g_heldLines;  // the file held a session before this one
-// The step mode the lines so far leave a replay in: off at a script's start,
-// not known after another session's lines.
+// The step mode the lines so far leave a replay in. Not known at a session's
+// head: the file may hold a session before it that ended in step mode, so
+// each session's first command says its own.
 enum class Steps { Off, On, Unknown };
 static Steps g_steps;
 
 // A line that cannot be written would leave a recording that replays
 // something else than the session.
-static void Line(std::initializer_list<const char*> pieces) {
-    bool written = true;
-    for (const char* piece : pieces) written = written && fputs(piece, g_record) >= 0;
-    if (!written || fputs("\n", g_record) < 0 || fflush(g_record) != 0) {
-        const Trouble said = FileTrouble(RecordFile::Session, g_path, errno, false);
+static void Line(const char* line) {
+    if (fputs(line, g_record) < 0 || fputs("\n", g_record) < 0 || fflush(g_record) != 0) {
+        static Trouble said;
+        SayFileTrouble(&said, RecordFile::Session, g_path, errno, false);
         EndWithTrouble(said.english, said.russian);
     }
 }
@@ -33,10 +31,9 @@ bool StartRecording(const char* path, Trouble* trouble) {
     g_path = path;
     g_record = OpenUtf8(path, "ab");
     if (g_record == nullptr) {
-        *trouble = FileTrouble(RecordFile::Session, path, errno, true);
+        SayFileTrouble(trouble, RecordFile::Session, path, errno, true);
         return false;
     }
-    g_heldLines = fseek(g_record, 0, SEEK_END) == 0 && ftell(g_record) > 0;
     return true;
 }
 
@@ -44,36 +41,26 @@ void RecordHead(const char* program, const char* port) {
     char when[32] = "";
     const time_t now = time(nullptr);
     strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S UTC", gmtime(&now));
-    Line({"# ", program, ": a panel session recorded ", when, " on ", port});
-    g_steps = g_heldLines ? Steps::Unknown : Steps::Off;
+    char head[128] = "";
+    Add(head, "# ", program, ": a panel session recorded ", when, " on ", port);
+    Line(head);
+    g_steps = Steps::Unknown;
 }
 
-// The script's operation for each of the panel's commands.
-static ScriptOp OperationOf(BoardCommand command) {
-    switch (command) {
-    case BoardCommand::Write:
-        return ScriptOp::Write;
-    case BoardCommand::Read:
-        return ScriptOp::Read;
-    case BoardCommand::Reset:
-        return ScriptOp::Reset;
-    case BoardCommand::Step:
-        return ScriptOp::Step;
-    case BoardCommand::Timer:
-        break;
-    }
-    return ScriptOp::Timer;
-}
+// Each of the panel's commands is the script's operation of the same name.
+static_assert(int(ScriptOp::Write) == int(BoardCommand::Write) && int(ScriptOp::Read) == int(BoardCommand::Read) &&
+                  int(ScriptOp::Reset) == int(BoardCommand::Reset) && int(ScriptOp::Step) == int(BoardCommand::Step) &&
+                  int(ScriptOp::Timer) == int(BoardCommand::Timer),
+              "a board command and its script operation share a value");
 
 void RecordCommand(BoardCommand command, RegisterCode code, uint8_t byte, uint32_t stepMode) {
     const Steps steps = stepMode != 0 ? Steps::On : Steps::Off;
-    if (steps != g_steps) {
-        Line({OperationWord(ScriptOp::Steps), steps == Steps::On ? " on" : " off"});
-        g_steps = steps;
-    }
-    char hex[8] = "0x";
-    AppendHex(hex, sizeof hex, byte, 2);
-    const bool write = command == BoardCommand::Write, read = command == BoardCommand::Read;
-    Line({OperationWord(OperationOf(command)), write ? " " : "", write ? RegisterWord(code) : "", write ? " " : "",
-          read ? " = " : "", write || read ? hex : ""});
+    char line[32] = "";  // a steps line where the mode changes, then the command's
+    if (steps != g_steps) Add(line, OperationWord(ScriptOp::Steps), steps == Steps::On ? " on\n" : " off\n");
+    g_steps = steps;
+    Add(line, OperationWord(ScriptOp(command)));
+    if (command == BoardCommand::Write) Add(line, " ", RegisterWord(code), " 0x");
+    if (command == BoardCommand::Read) Add(line, " = 0x");
+    if (command == BoardCommand::Write || command == BoardCommand::Read) AppendHex(line, sizeof line, byte, 2);
+    Line(line);
 }

@@ -15,8 +15,8 @@
 bool StartRecording(const char* path, Trouble* trouble);
 
 // The session's head: what recorded it (program), when, on which port. A
-// session replays as it was done whatever the file held before it: one
-// appended after a session that ended in step mode starts with its own.
+// session replays as it was done whatever the file held before it: its
+// first command comes after a steps line of its own.
 void RecordHead(const char* program, const char* port);
 
 // One command, after it ran, with the step mode it ran under: a steps line

@@ -52,7 +52,7 @@ TEST(PortArgument, ReadsWhatTheOperatorSaid) {
         {{"--port", "LPT"}, PortAsked::Wrong, 0, "LPT"},
     };
     for (const ArgumentCase& c : cases) {
-        const CommandLine line = ReadCommandLine(int(c.args.size()), c.args.data(), WINDOWS_PROGRAM, true);
+        const CommandLine line = ReadCommandLine(int(c.args.size()), c.args.data(), true);
         ASSERT_EQ(line.asked, ProgramAsked::Panel);
         const PortArgument asked = ReadPortValue(line.port);
         const std::string said = c.args.empty() ? "(none)" : c.args.back();
@@ -100,18 +100,17 @@ TEST(CommandLine, HelpVersionOrTheFirstWrongWord) {
     };
     for (const CommandLineCase& c : cases) {
         // The simulated board's library takes no port.
-        const CommandLine line = ReadCommandLine(int(c.args.size()), c.args.data(), c.program,
-                                                 &c.program != &LINUX_SIM_PROGRAM);
+        const CommandLine line = ReadCommandLine(int(c.args.size()), c.args.data(), &c.program != &LINUX_SIM_PROGRAM);
         EXPECT_EQ(line.asked, c.asked) << c.args.back();
         EXPECT_EQ(line.error, c.error) << c.args.back();
         EXPECT_STREQ(line.word, c.word) << c.args.back();
     }
     const char* const junk[] = {"--port", "0x378", "junk"};
-    EXPECT_STREQ(CommandLineAnswer(ReadCommandLine(3, junk, LINUX_PROGRAM, true), LINUX_PROGRAM).text,
+    EXPECT_STREQ(CommandLineAnswer(ReadCommandLine(3, junk, true), LINUX_PROGRAM).text,
                  "kalderon-test: unexpected word \"junk\"\nUsage: kalderon-test [--port PORT] [--run FILE | --record FILE]\n"
                  "More: kalderon-test --help\n");
     const char* const tooLong[] = {LONG_WORD.c_str()};
-    EXPECT_STREQ(CommandLineAnswer(ReadCommandLine(1, tooLong, WINDOWS_PROGRAM, true), WINDOWS_PROGRAM).text,
+    EXPECT_STREQ(CommandLineAnswer(ReadCommandLine(1, tooLong, true), WINDOWS_PROGRAM).text,
                  "Слово длиннее 1023 байт.\nЗапуск: kalderon-test.exe [--port ПОРТ] [--run ФАЙЛ | --record ФАЙЛ]\n"
                  "Справка: kalderon-test.exe --help\n");
 }

@@ -102,7 +102,7 @@ static bool EndsWith(const char* text, const char* end) {
 // that never started the board has only the trace stopped.
 static void TraceFailed(int error) {
     static Trouble said;
-    said = FileTrouble(RecordFile::PortTrace, g_tracePath, error, false);
+    SayFileTrouble(&said, RecordFile::PortTrace, g_tracePath, error, false);
     SimBoardTraceTo(nullptr);
     if (g_troubleEnd != nullptr) g_troubleEnd(said.english, said.russian);
 }
@@ -139,7 +139,7 @@ PortStarted SimBoardStart(PortTroubleEnd troubleEnd) {
     const char* path = EnvironmentUtf8("KALDERON_PORT_TRACE");
     if (path == nullptr || *path == '\0' || SimBoardTraceTo(path)) return {SIMULATED_BOARD_PORT, nullptr, nullptr};
     static Trouble refusal;
-    refusal = FileTrouble(RecordFile::PortTrace, g_tracePath, g_traceError, true);
+    SayFileTrouble(&refusal, RecordFile::PortTrace, g_tracePath, g_traceError, true);
     return {nullptr, refusal.english, refusal.russian};
 }
 
