@@ -108,8 +108,10 @@ const std::string& RunFolder() {
 }
 
 // The simulated board's program with these arguments; SCRIPT in them is a
-// file holding script, which with stdin goes to standard input instead.
-ScriptRun RunSim(std::string arguments, const std::string& script, bool stdin = false) {
+// file holding script, which with stdin goes to standard input instead;
+// environment may set variables of its own (the trace's among them).
+ScriptRun RunSim(std::string arguments, const std::string& script, bool stdin = false,
+                 const std::string& environment = "") {
     const std::string& folder = RunFolder();
     const std::string scriptPath = folder + "script.txt", tracePath = folder + "script-trace.txt",
                       outputPath = folder + "script-output.txt";
@@ -119,10 +121,11 @@ ScriptRun RunSim(std::string arguments, const std::string& script, bool stdin = 
     auto quoted = [](const std::string& path) { return "'" + path + "'"; };
     const size_t at = arguments.find("SCRIPT");
     if (at != std::string::npos) arguments.replace(at, 6, quoted(scriptPath));
-    // No display: no box may hold a run.
-    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY KALDERON_PORT_TRACE=" + quoted(tracePath) + " " +
-                                quoted(SIM_PROGRAM) + " " + arguments + " >" + quoted(outputPath) + " 2>&1 <" +
-                                quoted(stdin ? scriptPath : "/dev/null");
+    // No display, unless the case gives one: a box it opened would hold the
+    // run until the timeout.
+    const std::string command = "timeout 60 env -u DISPLAY -u WAYLAND_DISPLAY KALDERON_PORT_TRACE=" +
+                                quoted(tracePath) + " " + environment + " " + quoted(SIM_PROGRAM) + " " + arguments +
+                                " >" + quoted(outputPath) + " 2>&1 <" + quoted(stdin ? scriptPath : "/dev/null");
     ScriptRun run;
     const auto start = std::chrono::steady_clock::now();
     const int status = system(command.c_str());
@@ -174,6 +177,7 @@ struct RunCase {
     std::string says;  // somewhere in the output
     std::vector<std::string> trace;
     double seconds;  // at least
+    std::string environment = "";
 };
 
 std::vector<std::string> Reset() { return TraceLines(WriteCycles(RESET_WRITES)); }
@@ -195,10 +199,18 @@ TEST(BoardScriptRun, EachOperationAndWayInAsTheReaderPromises) {
          "cannot read the script " + RunFolder() + "script.txt: it is over a megabyte long", {}, 0},
         {"a usage error before the script is read", "--port x --run missing.txt", "", false, 2,
          "kalderon-test-sim: \"--port\": the simulated board needs no port", {}, 0},
+        {"the simulated board's trouble in its own name", "--run SCRIPT", "reset\n", false, 1,
+         "kalderon-test-sim: cannot write the port trace /nonexistent/t.vcd: No such file or directory", {}, 0,
+         "KALDERON_PORT_TRACE=/nonexistent/t.vcd"},
+        // A display and no terminal, standard error in a file: a script
+        // still answers there, with no box to wait on.
+        {"a script's trouble never waits in a box", "--run SCRIPT", "reset\n", false, 1,
+         "cannot write the port trace /nonexistent/t.txt", {}, 0,
+         "QT_QPA_PLATFORM=offscreen KALDERON_PORT_TRACE=/nonexistent/t.txt"},
     };
     for (const RunCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const ScriptRun run = RunSim(c.arguments, c.script, c.stdin);
+        const ScriptRun run = RunSim(c.arguments, c.script, c.stdin, c.environment);
         EXPECT_EQ(run.status, c.status) << run.output;
         EXPECT_NE(run.output.find(c.says), std::string::npos) << run.output;
         if (!c.trace.empty()) {

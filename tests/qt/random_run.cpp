@@ -209,7 +209,7 @@ void Run(long actions) {
     BoxAnswerer answerer;
     answerer.traceLines = [] { return size_t(0); };
     Board board;
-    long writeCycles = 0, boxesSeen = 0;
+    long writeCycles = 0, boxesSeen = 0, stepPauses = 0;
 
     for (g_action = 0; g_action < actions; ++g_action) {
         const Action& action = list[pick(random)];
@@ -277,6 +277,7 @@ void Run(long actions) {
                std::to_string(stepBoxes) + " step boxes for " + std::to_string(cycles) + " cycles, step flag " +
                    (board.sampledStep ? "set" : "clear"));
         Expect(int(boxes.size()) == stepBoxes + (command == IDC_TIMER_TEST ? 1 : 0), "an unexpected box");
+        stepPauses += stepBoxes;
 
         for (RegisterCode code : {REG_DATA, REG_CONTROL, REG_ADDR_LOW, REG_ADDR_HIGH})
             Expect(SimBoardRegister(code) == board.latched[code],
@@ -291,8 +292,8 @@ void Run(long actions) {
                        "the board's address high is not the counter");
         }
     }
-    printf("random run: seed %u, %ld actions, %ld write cycles, %ld boxes answered, %ld invariant checks\n", g_seed,
-           actions, writeCycles, boxesSeen, g_checks);
+    printf("random run: seed %u, %ld actions, %ld write cycles, %ld boxes answered (%ld step pauses), %ld invariant "
+           "checks\n", g_seed, actions, writeCycles, boxesSeen, stepPauses, g_checks);
     fflush(stdout);
     g_action = -1;
     g_actionName = "closing";

@@ -250,6 +250,8 @@ TEST(BoardScript, ItsOutputAndStatusReachTheConsole) {
          {"cannot write the port trace Z:\\no\\such\\folder\\trace.txt"}},
         {"a record that cannot be made", L"--record Z:\\no\\such\\folder\\s.txt", nullptr, 1,
          {"cannot write the session's record Z:\\no\\such\\folder\\s.txt"}},
+        {"a port for the simulated board, as on Linux", L"--port LPT2 " + run, nullptr, 2,
+         {"«--port»: имитатору платы порт не нужен.", "Запуск: kalderon-test.exe"}},
     };
     const std::wstring com = g_exe.substr(0, g_exe.size() - 4) + L".com";
     for (const ConsoleCase& c : cases) {
