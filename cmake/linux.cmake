@@ -27,12 +27,20 @@ endforeach()
 install(FILES resources/icons/kalderon-test.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # Debian wants manuals and changelogs compressed, without a timestamp inside.
-# One manual page covers both programs, in English and in Russian.
-foreach(file kalderon-test.1 kalderon-test.ru.1 debian/changelog)
+# One manual page covers both programs, in English and in Russian; the pages
+# quote the word limit (@WORD_BYTES_MAX@).
+foreach(page kalderon-test.1 kalderon-test.ru.1)
+  configure_file(resources/${page} ${CMAKE_BINARY_DIR}/man-source/${page} @ONLY)
+endforeach()
+foreach(file man-source/kalderon-test.1 man-source/kalderon-test.ru.1 resources/debian/changelog)
   get_filename_component(name ${file} NAME)
+  set(source ${CMAKE_SOURCE_DIR}/${file})
+  if(file MATCHES "^man-source/")
+    set(source ${CMAKE_BINARY_DIR}/${file})
+  endif()
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${name}.gz
-    COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/resources/${file} > ${CMAKE_BINARY_DIR}/${name}.gz
-    DEPENDS resources/${file})
+    COMMAND gzip -9nc ${source} > ${CMAKE_BINARY_DIR}/${name}.gz
+    DEPENDS ${source})
 endforeach()
 add_custom_target(compressed_docs ALL DEPENDS ${CMAKE_BINARY_DIR}/kalderon-test.1.gz
   ${CMAKE_BINARY_DIR}/kalderon-test.ru.1.gz ${CMAKE_BINARY_DIR}/changelog.gz)

@@ -60,7 +60,7 @@ install(TARGETS port_sim RUNTIME DESTINATION sim)
 set(operator_readme ${CMAKE_BINARY_DIR}/README.txt)
 add_custom_command(OUTPUT ${operator_readme}
   COMMAND ${CMAKE_COMMAND} -DINPUT=${CMAKE_SOURCE_DIR}/docs/README-windows.txt -DOUTPUT=${operator_readme}
-          -P ${CMAKE_SOURCE_DIR}/cmake/windows_text.cmake
+          -DWORD_BYTES_MAX=${WORD_BYTES_MAX} -P ${CMAKE_SOURCE_DIR}/cmake/windows_text.cmake
   DEPENDS docs/README-windows.txt cmake/windows_text.cmake VERBATIM)
 add_custom_target(operator_readme ALL DEPENDS ${operator_readme})
 install(FILES ${operator_readme} DESTINATION .)
