@@ -8,7 +8,8 @@
 
 // How the program ends where the port fails after the start (it went away,
 // or the simulated board's trace cannot be written): the English for the
-// console, the Russian (UTF-8) for a box. It does not return.
+// console, the Russian (UTF-8) for a box. It never returns: the access that
+// failed must not go on.
 using PortTroubleEnd = void (*)(const char* english, const char* russian);
 
 // Whether the library drives a port the operator names: the simulated board

@@ -64,14 +64,14 @@ static const PortText LOST_FIX = {
     "Порт пропал: плата вынута, адаптер отключён или драйвер выгружен. "
     "Подключите его снова и запустите программу заново."};
 
-static void Said(PortMessage& message, const PortText& text) {
+static void Said(Trouble& message, const PortText& text) {
     Add(message.english, text.english);
     Add(message.russian, text.russian);
 }
 
 // "Parallel ports here: LPT1 (0378), LPT3 (D010).", or that there is none;
 // then the advice.
-static void SayFound(PortMessage& message, const FoundPort* found, int count, const PortWords& words,
+static void SayFound(Trouble& message, const FoundPort* found, int count, const PortWords& words,
                      const PortText* advice) {
     if (count == 0) {
         Said(message, words.noPort);
@@ -88,9 +88,9 @@ static void SayFound(PortMessage& message, const FoundPort* found, int count, co
     if (advice != nullptr) Said(message, *advice);
 }
 
-PortMessage ChoiceRefusal(const PortArgument& asked, const FoundPort* found, int count, const PortWords& words,
+Trouble ChoiceRefusal(const PortArgument& asked, const FoundPort* found, int count, const PortWords& words,
                           const PortText* advice) {
-    PortMessage message = {};
+    Trouble message = {};
     // Nothing named and nothing found: only that there is none, and advice.
     if (asked.kind == PortAsked::Default && count == 0) {
         SayFound(message, found, count, words, advice);
@@ -104,11 +104,11 @@ PortMessage ChoiceRefusal(const PortArgument& asked, const FoundPort* found, int
     return message;
 }
 
-PortMessage OpeningRefusal(const char* device, int error, const FoundPort* found, int count,
+Trouble OpeningRefusal(const char* device, int error, const FoundPort* found, int count,
                            const PortWords& words, const PortText* advice) {
     const char* reason = strerror(error);
     const PortText fix = FixFor(error);
-    PortMessage message = {};
+    Trouble message = {};
     Add(message.english, "cannot use the parallel port ", device, ": ", reason, ".\nFix: ", fix.english, ".\n");
     Add(message.russian, "Не удалось открыть параллельный порт ", device, ":\n", reason, ".\n\n", fix.russian,
         "\n\n");
@@ -116,9 +116,9 @@ PortMessage OpeningRefusal(const char* device, int error, const FoundPort* found
     return message;
 }
 
-PortMessage LostPortRefusal(const char* device, int error) {
+Trouble LostPortRefusal(const char* device, int error) {
     const char* reason = strerror(error);
-    PortMessage message = {};
+    Trouble message = {};
     Add(message.english, "the parallel port ", device, " failed: ", reason, ".\nFix: ", LOST_FIX.english, ".");
     Add(message.russian, "Параллельный порт ", device, " перестал отвечать:\n", reason, ".\n\n",
         LOST_FIX.russian);
@@ -127,8 +127,8 @@ PortMessage LostPortRefusal(const char* device, int error) {
 
 // The library needs its kernel driver, which it installs on first use with
 // administrator rights; Windows or another program may keep it from loading.
-PortMessage ClosedDriverRefusal(const char* libraryFile) {
-    PortMessage message = {};
+Trouble ClosedDriverRefusal(const char* libraryFile) {
+    Trouble message = {};
     Add(message.english, "cannot open the port driver (", libraryFile,
         "). Run the program once as administrator.\n"
         "If that does not help, Windows or another program keeps the driver from loading: memory integrity "

@@ -14,10 +14,6 @@ struct PortText {
     const char* russian;
 };
 
-// A refusal as built: a value, long enough for any of them (a longer one is
-// cut, not lost).
-using PortMessage = Trouble;
-
 // How a platform speaks of its ports, and what it advises: how the operator
 // names a port, how a base is shown, and what it says when it found none.
 struct PortWords {
@@ -38,16 +34,16 @@ extern const PortText LINUX_USB_ADAPTER;
 // ChoosePort chose nothing: the operator named no port this platform can
 // open, or named none and there is none. Lists the ports found, then advice
 // (null for none).
-PortMessage ChoiceRefusal(const PortArgument& asked, const FoundPort* found, int count, const PortWords& words,
+Trouble ChoiceRefusal(const PortArgument& asked, const FoundPort* found, int count, const PortWords& words,
                           const PortText* advice);
 
 // The chosen device cannot be opened and claimed (error is errno): the
 // reason, its fix, and the ports found.
-PortMessage OpeningRefusal(const char* device, int error, const FoundPort* found, int count,
+Trouble OpeningRefusal(const char* device, int error, const FoundPort* found, int count,
                            const PortWords& words, const PortText* advice);
 
 // A claimed port failed (error is errno): it went away.
-PortMessage LostPortRefusal(const char* device, int error);
+Trouble LostPortRefusal(const char* device, int error);
 
 // The port library's kernel driver is not open (libraryFile: inpout32.dll).
-PortMessage ClosedDriverRefusal(const char* libraryFile);
+Trouble ClosedDriverRefusal(const char* libraryFile);

@@ -39,40 +39,46 @@ static bool Option(const char* name, int count, const char* const* args, int* at
 }
 
 // In order, as getopt reads: the first word that decides (help, version, a
-// usage error) decides.
+// usage error) decides. The words after it are still looked through for
+// --run: a line that asks for a script anywhere is a script's run, wrong
+// before that word or not, and never opens a box.
 CommandLine ReadCommandLine(int count, const char* const* args, bool portNamed) {
     static const char* const OPTIONS[] = {PORT_OPTION, RUN_OPTION, RECORD_OPTION};
     constexpr int PORT = 0, RUN = 1, RECORD = 2, NONE = 3;
     CommandLine line = {ProgramAsked::Panel, UsageError::None, "", nullptr, nullptr, nullptr};
     const char* values[NONE] = {};  // by OPTIONS
-    for (int i = 0; i < count && line.asked == ProgramAsked::Panel; ++i) {
+    for (int i = 0; i < count; ++i) {
         const char* word = args[i];
         const char* value = "";
         int option = 0;
         while (option < NONE && !Option(OPTIONS[option], count, args, &i, &value)) ++option;
-        UsageError error = UsageError::None;
-        if (strlen(word) > size_t(WORD_BYTES_MAX) || strlen(value) > size_t(WORD_BYTES_MAX))
-            error = UsageError::TooLong;
-        else if (Is(word, "--help") || Is(word, "-h") || Is(word, "/?"))  // "/?": Windows' way, harmless elsewhere
-            line.asked = ProgramAsked::Help;
-        else if (Is(word, "--version"))
-            line.asked = ProgramAsked::Version;
-        else if (option == NONE)
-            error = word[0] == '-' && word[1] != '\0' ? UsageError::UnknownOption : UsageError::StrayWord;
-        else if (option == PORT && !portNamed)
-            error = UsageError::NoPortNeeded;
-        else if (values[option] != nullptr)
-            error = UsageError::GivenTwice;
-        else if (*value == '\0')
-            error = UsageError::NoValue;
-        else
-            values[option] = value;
-        if (error != UsageError::None) line.asked = ProgramAsked::Wrong;
-        line.error = error;
-        if (line.asked != ProgramAsked::Panel)
-            line.word = error == UsageError::TooLong ? "" : option == NONE ? word : OPTIONS[option];
+        if (line.asked == ProgramAsked::Panel) {
+            UsageError error = UsageError::None;
+            if (strlen(word) > size_t(WORD_BYTES_MAX) || strlen(value) > size_t(WORD_BYTES_MAX))
+                error = UsageError::TooLong;
+            else if (Is(word, "--help") || Is(word, "-h") || Is(word, "/?"))  // "/?": Windows' way, harmless elsewhere
+                line.asked = ProgramAsked::Help;
+            else if (Is(word, "--version"))
+                line.asked = ProgramAsked::Version;
+            else if (option == NONE)
+                error = word[0] == '-' && word[1] != '\0' ? UsageError::UnknownOption : UsageError::StrayWord;
+            else if (option == PORT && !portNamed)
+                error = UsageError::NoPortNeeded;
+            else if (values[option] != nullptr)
+                error = UsageError::GivenTwice;
+            else if (*value == '\0')
+                error = UsageError::NoValue;
+            else
+                values[option] = value;
+            if (error != UsageError::None) line.asked = ProgramAsked::Wrong;
+            line.error = error;
+            if (line.asked != ProgramAsked::Panel)
+                line.word = error == UsageError::TooLong ? "" : option == NONE ? word : OPTIONS[option];
+        }
+        // Wherever it is, --run makes the line a script's run.
+        if (option == RUN && values[RUN] == nullptr) values[RUN] = value;
     }
-    line.script = values[RUN];  // a wrong line's too: it was a script's run
+    line.script = values[RUN];
     if (line.asked != ProgramAsked::Panel) return line;
     line.port = values[PORT];
     line.record = values[RECORD];

@@ -5,6 +5,8 @@
 // (words_linux.cpp, words_windows.cpp) and arguments (console.h) are its own.
 #pragma once
 
+#include "console.h"
+
 // What is wrong with a word, around the word: one per UsageError.
 struct UsageText {
     const char* before;
@@ -62,7 +64,7 @@ struct CommandLine {
     const char* word;    // the word at fault
     const char* port;    // --port's value, or null: the platform's first port
     const char* script;  // --run's file ("-": standard input), or null for the panel; where
-                         // the line is wrong, --run's file if it came before the fault
+                         // the line is wrong, not null if it has --run anywhere
     const char* record;  // --record's file, or null: the panel's session is not recorded
 };
 
@@ -77,4 +79,5 @@ CommandLine ReadCommandLine(int count, const char* const* args, bool portNamed);
 struct Answer {
     char text[4096];
 };
+static_assert(sizeof(Answer::text) <= SAID_MAX, "an answer is said whole");
 Answer CommandLineAnswer(const CommandLine& line, const ProgramWords& program);

@@ -6,6 +6,12 @@
 
 #include <cstdio>
 
+#include "trouble.h"
+
+// The longest text said in one piece: trouble with its path, or a command
+// line's answer (the help), whole.
+constexpr size_t SAID_MAX = TROUBLE_TEXT_MAX + 4096;
+
 // The program's arguments after its name, as UTF-8, every one of them
 // (arguments_linux.cpp, arguments_windows.cpp).
 int ProgramArguments(const char* const** args);

@@ -31,7 +31,7 @@ bool StartedFromConsole() { return Given(Console(true)); }
 
 // A console gets wide text, shown as it is; a pipe or a file the bytes.
 void SayToConsole(const char* text, bool error) {
-    static wchar_t wide[8192];
+    static wchar_t wide[SAID_MAX];
     const HANDLE out = Console(error);
     DWORD mode = 0, written = 0;
     if (!Given(out)) return;

@@ -10,16 +10,12 @@
 #include "text.h"
 
 static const char* g_program = "";
-static bool g_box;  // whether what ends the run goes in a box too
+static RunKind g_kind;
 
 void BeginRun(const char* program, RunKind kind) {
     g_program = program;
-    g_box = kind == RunKind::Panel && !StartedFromConsole();
+    g_kind = kind;
 }
-
-// The longest text said at the end: a command line's answer (the help), or
-// trouble with its path.
-static constexpr size_t SAID_MAX = TROUBLE_TEXT_MAX + 4096;
 
 // A box wraps its own lines: a text's soft breaks (" \n" and the indent
 // after it, words_windows.cpp) become spaces, so that it shows paragraphs.
@@ -46,7 +42,9 @@ void EndRun(int status, const char* said, const char* boxed, bool named) {
         SayToConsole(said, error);
         if (said[strlen(said) - 1] != '\n') SayToConsole("\n", error);
     }
-    if (g_box && boxed != nullptr) {
+    // Asked only here: on Windows the asking attaches the starter's console,
+    // whose Ctrl+C and closing would then end a running panel.
+    if (boxed != nullptr && g_kind == RunKind::Panel && !StartedFromConsole()) {
         wchar_t caption[64] = L"";
         Add(caption, g_program);
         // An error box takes the platform's own caption, as the panel's do.

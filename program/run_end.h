@@ -23,7 +23,8 @@ constexpr int EXIT_STOPPED = 130;  // Ctrl+C stopped a script, as a shell report
 enum class RunKind { Panel, Script };
 
 // The entry's first word, before anything is said: the program's name as
-// its errors begin, and the run's kind.
+// its errors begin, and the run's kind. Whether there is a console is asked
+// as the run ends, where it matters.
 void BeginRun(const char* program, RunKind kind);
 
 // The run's end with status, and what the operator is told: said, lines

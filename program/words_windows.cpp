@@ -1,6 +1,6 @@
 // The Windows program's words: Russian, as in its boxes. The help's lines
 // fit a console; a line ending in a space goes on in the next, which a box
-// joins into one paragraph to wrap at its own width (console_windows.cpp).
+// joins into one paragraph to wrap at its own width (run_end.cpp).
 #include <iterator>
 
 #include "command_line.h"

@@ -30,18 +30,19 @@ struct OperationName {
     char word[8];
     ScriptOp op;
 };
-static const OperationName OPERATIONS[] = {
+static constexpr OperationName OPERATIONS[] = {  // by ScriptOp
     {"write", ScriptOp::Write}, {"read", ScriptOp::Read},     {"reset", ScriptOp::Reset},
     {"step", ScriptOp::Step},   {"timer", ScriptOp::Timer},   {"steps", ScriptOp::Steps},
     {"repeat", ScriptOp::Repeat}, {"end", ScriptOp::End},     {"wait", ScriptOp::Wait},
 };
-static_assert(std::size(OPERATIONS) == size_t(ScriptOp::Count), "a word for each ScriptOp");
-
-const char* OperationWord(ScriptOp op) {
-    for (const OperationName& operation : OPERATIONS)
-        if (operation.op == op) return operation.word;
-    return "";
+static constexpr bool EachInItsPlace() {
+    for (size_t i = 0; i < std::size(OPERATIONS); ++i)
+        if (OPERATIONS[i].op != ScriptOp(i)) return false;
+    return std::size(OPERATIONS) == size_t(ScriptOp::Count);
 }
+static_assert(EachInItsPlace(), "a word for each ScriptOp, in its order");
+
+const char* OperationWord(ScriptOp op) { return OPERATIONS[int(op)].word; }
 
 // --- Reading ------------------------------------------------------------------
 

@@ -60,7 +60,7 @@ bool OpenTerminal() {
                              OPEN_EXISTING, 0, nullptr);
     g_terminalOut = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, 0, nullptr);
-    return g_terminal != INVALID_HANDLE_VALUE;
+    return g_terminal != INVALID_HANDLE_VALUE && g_terminalOut != INVALID_HANDLE_VALUE;
 }
 
 void ScriptStepPause(const wchar_t* text) {

@@ -41,7 +41,8 @@ void RecordHead(const char* program, const char* port) {
     char when[32] = "";
     const time_t now = time(nullptr);
     strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S UTC", gmtime(&now));
-    char head[128] = "";
+    char head[PATH_BYTES_MAX + 128];  // the port may be a device's path
+    head[0] = '\0';
     Add(head, "# ", program, ": a panel session recorded ", when, " on ", port);
     Line(head);
     g_steps = Steps::Unknown;
@@ -55,7 +56,9 @@ static_assert(int(ScriptOp::Write) == int(BoardCommand::Write) && int(ScriptOp::
 
 void RecordCommand(BoardCommand command, RegisterCode code, uint8_t byte, uint32_t stepMode) {
     const Steps steps = stepMode != 0 ? Steps::On : Steps::Off;
-    char line[32] = "";  // a steps line where the mode changes, then the command's
+    // A replay pauses where the session did: the mode's line comes first
+    // where it changed, and both reach the file together.
+    char line[32] = "";
     if (steps != g_steps) Add(line, OperationWord(ScriptOp::Steps), steps == Steps::On ? " on\n" : " off\n");
     g_steps = steps;
     Add(line, OperationWord(ScriptOp(command)));

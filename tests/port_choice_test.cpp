@@ -105,6 +105,9 @@ TEST(CommandLine, HelpVersionOrTheFirstWrongWord) {
         EXPECT_EQ(line.error, c.error) << c.args.back();
         EXPECT_STREQ(line.word, c.word) << c.args.back();
     }
+    // Asked for anywhere, a script makes the run a script's, which opens no box.
+    const char* const lateRun[] = {"--port", "x", "--run"};
+    EXPECT_NE(ReadCommandLine(3, lateRun, false).script, nullptr);
     const char* const junk[] = {"--port", "0x378", "junk"};
     EXPECT_STREQ(CommandLineAnswer(ReadCommandLine(3, junk, true), LINUX_PROGRAM).text,
                  "kalderon-test: unexpected word \"junk\"\nUsage: kalderon-test [--port PORT] [--run FILE | --record FILE]\n"
@@ -275,7 +278,7 @@ TEST(PortChoice, FoundPortsAreKeptInTheirNumbersOrder) {
 
 struct RefusalCase {
     const char* name;
-    PortMessage (*refusal)();
+    Trouble (*refusal)();
     std::string english;
     std::string russian;
 };
@@ -323,7 +326,7 @@ TEST(PortRefusal, SaysWhatIsWrongWhatThereIsAndWhatToDo) {
          "порт."},
     };
     for (const RefusalCase& c : cases) {
-        const PortMessage said = c.refusal();
+        const Trouble said = c.refusal();
         EXPECT_EQ(said.english, c.english) << c.name;
         EXPECT_EQ(said.russian, c.russian) << c.name;
     }

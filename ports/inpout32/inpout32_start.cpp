@@ -37,7 +37,7 @@ static SimulatedStartFn SimulatedBoardStart() {
 bool PortNamed() { return SimulatedBoardStart() == nullptr; }
 
 PortStarted PortStart(const char* value, PortTroubleEnd troubleEnd) {
-    static PortMessage refusal;
+    static Trouble refusal;
     if (!DriverOpen()) {
         refusal = ClosedDriverRefusal(PORT_LIBRARY_FILE);
         return {nullptr, refusal.english, refusal.russian};

@@ -36,10 +36,11 @@ int ClaimParallelPort(const char* path) {
 // An access that fails must not go on silently: Read would show invented
 // bytes and the timer a count of nothing. Kept out of line, off the path
 // of an access that succeeds.
-__attribute__((noinline, cold)) static void PortLost() {
-    static PortMessage said;
+[[noreturn]] __attribute__((noinline, cold)) static void PortLost() {
+    static Trouble said;
     said = LostPortRefusal(g_path, errno);
-    g_troubleEnd(said.english, said.russian);
+    if (g_troubleEnd != nullptr) g_troubleEnd(said.english, said.russian);
+    __builtin_trap();  // no way to end given, or one that returned: never go on
 }
 
 // Exactly one ioctl per access and nothing else in the path but its result's

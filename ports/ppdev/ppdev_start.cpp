@@ -15,7 +15,7 @@ bool PortNamed() { return true; }
 
 PortStarted PortStart(const char* value, PortTroubleEnd troubleEnd) {
     static FoundPort found[FOUND_PORTS_MAX];
-    static PortMessage refusal;
+    static Trouble refusal;
     PortWhenLost(troubleEnd);
     const PortArgument asked = ReadPortValue(value);
     const int listed = ListKernelPorts(found);

@@ -98,13 +98,12 @@ static bool EndsWith(const char* text, const char* end) {
 
 // A trace with a hole in it would show traffic that never was: a trace file
 // that cannot be made is the start's refusal, one that fails later ends the
-// run at the access that failed, each saying which file and why. A test
-// that never started the board has only the trace stopped.
-static void TraceFailed(int error) {
+// run at the access that failed, each saying which file and why.
+[[noreturn]] static void TraceFailed(int error) {
     static Trouble said;
     SayFileTrouble(&said, RecordFile::PortTrace, g_tracePath, error, false);
-    SimBoardTraceTo(nullptr);
     if (g_troubleEnd != nullptr) g_troubleEnd(said.english, said.russian);
+    __builtin_trap();  // no way to end given, or one that returned: never go on
 }
 
 // A text trace appends; a waveform is a whole file of its own each run, as

@@ -43,7 +43,7 @@ uint8_t SimBoardPresentedByte();            // what read-back would see now
 // ends the run with the reason, through the start's troubleEnd.
 bool SimBoardTraceTo(const char* path);
 
-// The board's start (sim_start.cpp), once the program's command line is
+// The board's start, once the program's command line is
 // read: the start state, and the trace KALDERON_PORT_TRACE names, whose file
 // is made here, before any access; where it cannot be, that is the start's
 // refusal. Where the variable is not set, a trace a test program has started
