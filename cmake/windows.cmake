@@ -28,11 +28,13 @@ set_source_files_properties(${CMAKE_BINARY_DIR}/version.rc ${CMAKE_BINARY_DIR}/v
 # The program: one port library chosen at link time, with its words, as the
 # Linux programs are defined; the template is a resource of its own here.
 function(add_program name port_library words)
-  add_executable(${name} WIN32 program/this_program.cpp resources/panel.rc ${CMAKE_BINARY_DIR}/version.rc)
+  add_executable(${name} WIN32 program/this_program.cpp program/runtime_windows.cpp resources/panel.rc
+    ${CMAKE_BINARY_DIR}/version.rc)
   target_compile_definitions(${name} PRIVATE PROGRAM_WORDS=${words})
   target_link_libraries(${name} PRIVATE panel ${port_library})
   # Runtime linked in: the program imports only system DLLs and the port library.
-  target_link_options(${name} PRIVATE -municode -static -static-libgcc -static-libstdc++)
+  target_link_options(${name} PRIVATE -municode -static -static-libgcc -static-libstdc++
+    -Wl,--disable-runtime-pseudo-reloc)
 endfunction()
 add_program(kalderon-test port_inpout32 WINDOWS_PROGRAM)
 # Across the link and the port library, so that the move of each access to

@@ -18,6 +18,8 @@ extern AddressCounterState AddressCounter;
 
 // Bounds how long one measurement can block the panel.
 constexpr uint32_t TIMER_POLL_LIMIT = 100000;
+// The most a measurement gives: a timer that never stops.
+constexpr uint32_t TIMER_COUNT_MAX = TIMER_POLL_LIMIT - 1;
 
 // Control lines first, then data, then the high address byte before the low.
 void ResetBoard();
@@ -26,7 +28,7 @@ void ResetBoard();
 void StepAddress();
 
 // Pulses the timer start and counts the status reads that find the timer line
-// still set: 0 to TIMER_POLL_LIMIT - 1.
+// still set: 0 to TIMER_COUNT_MAX.
 uint32_t MeasureTimer();
 
 // The commands that reach the board, one per operation above and in

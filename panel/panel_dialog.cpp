@@ -60,8 +60,8 @@ static void SelectAll(HWND window) {
 static void SampleStepMode(HWND window) { StepMode = IsDlgButtonChecked(window, IDC_STEP_MODE); }
 
 // A command that reached the board, told once it has returned.
-static void Done(BoardCommand command, RegisterCode code = 0, uint8_t byte = 0) {
-    if (PanelCommandDone != nullptr) PanelCommandDone(command, code, byte, StepMode);
+static void Done(BoardCommand command, RegisterCode code = 0, uint32_t value = 0) {
+    if (PanelCommandDone != nullptr) PanelCommandDone(command, code, value, StepMode);
 }
 
 // The whole wParam is compared, so only notification code 0 (a click, or
@@ -99,7 +99,7 @@ static BOOL RunCommand(HWND window, WPARAM command) {
         return TRUE;
     case IDC_TIMER_TEST: {
         const uint32_t count = MeasureTimer();
-        Done(BoardCommand::Timer);  // before its box, which may stay up long
+        Done(BoardCommand::Timer, 0, count);  // before its box, which may stay up long
         const DecimalText shown = FormatDecimal(count);
         ShowBox(shown.text);
         return TRUE;

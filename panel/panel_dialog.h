@@ -24,9 +24,9 @@ void PanelStepNotifier(const wchar_t* text);
 
 // Told of each command that reached the board once it has returned, with
 // the step mode it ran under (write: the register and the byte; read: the
-// byte shown); installed by the entry where the session is recorded, else
-// null.
-using CommandDone = void (*)(BoardCommand command, RegisterCode code, uint8_t byte, uint32_t stepMode);
+// byte shown; timer: the count shown); installed by the entry where the
+// session is recorded, else null.
+using CommandDone = void (*)(BoardCommand command, RegisterCode code, uint32_t value, uint32_t stepMode);
 extern CommandDone PanelCommandDone;
 
 // Bit i is input box IDC_BIT0 + i, whichever register is selected.

@@ -10,18 +10,7 @@ static const char RECORD_OPTION[] = "--record";
 
 static bool Is(const char* word, const char* name) { return strcmp(word, name) == 0; }
 
-// WORD_BYTES_MAX in decimal digits, made as the program is compiled.
-struct Digits {
-    char digits[12];
-};
-static constexpr Digits DecimalOf(uint32_t n) {
-    Digits out = {};
-    int count = 0;
-    for (uint32_t rest = n; rest != 0 || count == 0; rest /= 10) ++count;
-    for (int at = count - 1; at >= 0; --at, n /= 10) out.digits[at] = char('0' + n % 10);
-    return out;
-}
-static constexpr Digits WORD_LIMIT = DecimalOf(WORD_BYTES_MAX);
+static constexpr DecimalDigits WORD_LIMIT(WORD_BYTES_MAX);
 
 // "--port VALUE" or "--port=VALUE": whether args[*at] is the option; its
 // value (empty where there is none) in *value, *at moved past it.
@@ -103,7 +92,7 @@ Answer CommandLineAnswer(const CommandLine& line, const ProgramWords& program) {
     if (wrong) {
         const UsageText& text = program.usageErrors[int(line.error)];
         // A word too long is not shown, so that the usage line still fits: the limit is.
-        const char* word = line.error == UsageError::TooLong ? WORD_LIMIT.digits : line.word;
+        const char* word = line.error == UsageError::TooLong ? WORD_LIMIT.text : line.word;
         if (program.usageErrorNamed) Add(answer, program.product, ": ");
         Add(answer, text.before, word, text.after, "\n");
     }

@@ -93,6 +93,10 @@ void Append(char* to, size_t size, const char* text) {
     to[used] = '\0';
 }
 
+void AppendAll(char* to, size_t size, const char* const* parts, size_t count) {
+    for (size_t i = 0; i < count; ++i) Append(to, size, parts[i]);
+}
+
 void Append(wchar_t* to, size_t size, const wchar_t* text) {
     size_t used = wcslen(to);
     for (; *text != L'\0' && used + 1 < size; ++text) to[used++] = *text;

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 
 // The longest path the programs open or name, in UTF-8 bytes: Linux's
 // (PATH_MAX less its terminator). As wide characters it is no longer, so a
@@ -34,10 +35,31 @@ void AppendHex(char* to, size_t size, uint32_t n, int digits);
 void AppendDecimal(char* to, size_t size, uint64_t n);
 void AppendDecimal(wchar_t* to, size_t size, uint64_t n);
 
-// Each part in turn: Add(text, "\"", given, "\" is not a port").
+// A constant's decimal digits, made as the program is compiled, for a text
+// that quotes a limit: DecimalDigits(1023).text is "1023".
+struct DecimalDigits {
+    char text[12] = {};
+    constexpr explicit DecimalDigits(uint32_t n) {
+        int count = 0;
+        for (uint32_t rest = n; rest != 0 || count == 0; rest /= 10) ++count;
+        for (int at = count - 1; at >= 0; --at, n /= 10) text[at] = char('0' + n % 10);
+    }
+};
+
+// UTF-8 parts, count of them, each in turn.
+void AppendAll(char* to, size_t size, const char* const* parts, size_t count);
+
+// Each part in turn: Add(text, "\"", given, "\" is not a port"). Parts that
+// are all UTF-8 go in one call: a text is built in many places, and a
+// Windows program is kept small.
 template <typename Char, size_t N, typename... Parts>
 void Add(Char (&to)[N], const Parts&... parts) {
-    (Append(to, N, parts), ...);
+    if constexpr (std::is_same_v<Char, char> && (std::is_convertible_v<const Parts&, const char*> && ...)) {
+        const char* const list[] = {parts...};
+        AppendAll(to, N, list, sizeof...(Parts));
+    } else {
+        (Append(to, N, parts), ...);
+    }
 }
 
 // How a number may be written where it is read:

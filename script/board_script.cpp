@@ -44,6 +44,13 @@ static_assert(EachInItsPlace(), "a word for each ScriptOp, in its order");
 
 const char* OperationWord(ScriptOp op) { return OPERATIONS[int(op)].word; }
 
+void AddCounts(char* to, size_t size, uint32_t least, uint32_t most) {
+    AppendDecimal(to, size, least);
+    if (most == least) return;
+    Append(to, size, "..");
+    AppendDecimal(to, size, most);
+}
+
 // --- Reading ------------------------------------------------------------------
 
 // A line's words, lower-cased, '=' a word of its own, a comment dropped.
@@ -90,10 +97,18 @@ struct Reader {
     char (&error)[SCRIPT_ERROR_MAX];
 };
 
-static bool Fail(const Reader& r, const char* what, const char* word = "", const char* after = "") {
+// "NAME:LINE: " and what is wrong, of these parts; false.
+static bool FailWith(const Reader& r, const char* const* parts, size_t count) {
     r.error[0] = '\0';
-    Add(r.error, r.name, ":", Number(r.line).text, ": ", what, word, after);
+    Add(r.error, r.name, ":", Number(r.line).text, ": ");
+    AppendAll(r.error, SCRIPT_ERROR_MAX, parts, count);
     return false;
+}
+
+template <typename... Parts>
+static bool Fail(const Reader& r, const Parts&... parts) {
+    const char* const list[] = {parts...};
+    return FailWith(r, list, sizeof...(Parts));
 }
 
 static constexpr uint32_t COUNT_MAX = 0xFFFFFFFF;
@@ -109,6 +124,24 @@ static bool ReadByte(const Reader& r, const char* word, uint8_t* byte) {
 static bool ReadCount(const Reader& r, const char* word, uint32_t least, uint32_t* count) {
     if (!ReadWholeNumber(word, NumberForm::Script, COUNT_MAX, count) || *count < least)
         return Fail(r, "\"", word, least == 0 ? "\" is not a number of milliseconds" : "\" is not a count (1 or more)");
+    return true;
+}
+
+static constexpr DecimalDigits TIMER_MOST(TIMER_COUNT_MAX);
+
+// A timer's count, or its band: 5000, or 4000..6000, in decimal.
+static bool ReadTimerBand(const Reader& r, const char* word, ScriptStep* step) {
+    const char* at = word;
+    bool read = ReadNumber(&at, NumberForm::Decimal, TIMER_COUNT_MAX, &step->count);
+    step->other = step->count;
+    if (read && at[0] == '.' && at[1] == '.') {
+        at += 2;
+        read = ReadNumber(&at, NumberForm::Decimal, TIMER_COUNT_MAX, &step->other);
+    }
+    if (!read || *at != '\0')
+        return Fail(r, "\"", word, "\" is not a count or a band (0 to ", TIMER_MOST.text,
+                    "): timer = 5000, or timer = 4000..6000");
+    if (step->count > step->other) return Fail(r, "\"", word, "\": the least count comes first");
     return true;
 }
 
@@ -136,10 +169,13 @@ static bool ReadStep(const Reader& r, const Words& w, bool haveTerminal, ScriptS
         break;
     }
     case ScriptOp::Read:
+    case ScriptOp::Timer:
         if (w.count > 1) {
-            if (strcmp(w.word[1], "=") != 0) return Fail(r, "unexpected word \"", w.word[1], "\": read = BYTE");
-            if (w.count < 3) return Fail(r, "read = needs a byte");
-            if (!ReadByte(r, w.word[2], &step->byte)) return false;
+            const bool read = step->op == ScriptOp::Read;
+            if (strcmp(w.word[1], "=") != 0)
+                return Fail(r, "unexpected word \"", w.word[1], read ? "\": read = BYTE" : "\": timer = MIN..MAX");
+            if (w.count < 3) return Fail(r, read ? "read = needs a byte" : "timer = needs a count or a band");
+            if (!(read ? ReadByte(r, w.word[2], &step->byte) : ReadTimerBand(r, w.word[2], step))) return false;
             step->compare = true;
             takes = 3;
         }
@@ -160,7 +196,7 @@ static bool ReadStep(const Reader& r, const Words& w, bool haveTerminal, ScriptS
         step->count = on ? 1 : 0;
         break;
     }
-    default:  // reset, timer, end: the word alone
+    default:  // reset, end: the word alone
         break;
     }
     if (w.count > takes) return Fail(r, "unexpected word \"", w.word[takes], "\"");
@@ -205,35 +241,49 @@ bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, Boar
 
 // --- Running --------------------------------------------------------------------
 
-static void Say(const char* what, uint32_t value, bool hex) {
-    char line[64];
-    line[0] = '\0';
-    Add(line, what, hex ? " 0x" : " ");
-    if (hex)
-        AppendHex(line, sizeof line, value, 2);
-    else
-        AppendDecimal(line, sizeof line, value);
-    Add(line, "\n");
-    SayToConsole(line, false);
+// The run's own lines, built here one at a time.
+static char g_said[SCRIPT_ERROR_MAX];
+
+// What a check found or expects, as the run prints it: a read's byte
+// ("0x5A"), a timer's count ("5000"), or its band ("4000..6000").
+static void AddFound(bool byte, uint32_t value, uint32_t most) {
+    if (byte) Add(g_said, "0x");
+    if (byte) AppendHex(g_said, sizeof g_said, value, 2);
+    if (!byte) AddCounts(g_said, sizeof g_said, value, most);
 }
 
-// A read that found another byte: where, what was expected, what was read.
-static void SayMismatch(const BoardScript& script, const ScriptStep& step, uint8_t read) {
-    char line[SCRIPT_ERROR_MAX];
-    line[0] = '\0';
-    Add(line, script.name, ":");
-    AppendDecimal(line, sizeof line, step.line);
-    Add(line, ": expected 0x");
-    AppendHex(line, sizeof line, step.byte, 2);
-    Add(line, ", read 0x");
-    AppendHex(line, sizeof line, read, 2);
-    Add(line, "\n");
-    SayToConsole(line, true);
+// A check's line: "read 0x5A", "timer 5000"; and where it did not hold,
+// where, what was expected and what was found:
+//   check.txt:4: expected 0x5B, read 0x5A
+//   check.txt:7: expected 4000..6000, timer 12
+static void SayFound(const BoardScript& script, const ScriptStep& step, uint32_t found, bool held) {
+    const bool read = step.op == ScriptOp::Read;
+    g_said[0] = '\0';
+    if (!held) {
+        Add(g_said, script.name, ":", Number(step.line).text, ": expected ");
+        AddFound(read, read ? step.byte : step.count, step.other);
+        Add(g_said, ",");
+    }
+    Add(g_said, !held ? " " : "", OperationWord(step.op), " ");
+    AddFound(read, found, found);
+    Add(g_said, "\n");
+    SayToConsole(g_said, !held);
+}
+
+// The run's last line where every check held, so that the operator at the
+// bench need not ask for the status: "check.txt: 12 reads and 1 timer as
+// expected".
+static void SayAllHeld(const BoardScript& script, uint32_t reads, uint32_t timers) {
+    g_said[0] = '\0';
+    Add(g_said, script.name, ": ", Number(reads).text, " read", reads == 1 ? "" : "s", " and ", Number(timers).text,
+        " timer", timers == 1 ? "" : "s", " as expected\n");
+    SayToConsole(g_said, false);
 }
 
 int RunBoardScript(const BoardScript& script) {
     uint32_t left[SCRIPT_DEPTH_MAX];  // each open repeat's passes still to make after this one
     uint32_t depth = 0;
+    uint32_t checked[2] = {};  // the reads, and the timers, that held
     CatchStop();
     // A stop is looked at between operations only: a write cycle is never
     // cut in half.
@@ -243,13 +293,17 @@ int RunBoardScript(const BoardScript& script) {
         case ScriptOp::Write:
             WriteRegister(step.code, step.byte);
             break;
-        case ScriptOp::Read: {
-            const uint8_t read = ReadDataByte();
-            Say("read", read, true);
-            if (step.compare && read != step.byte) {
-                SayMismatch(script, step, read);
+        case ScriptOp::Read:
+        case ScriptOp::Timer: {
+            const bool read = step.op == ScriptOp::Read;
+            const uint32_t found = read ? ReadDataByte() : MeasureTimer();
+            SayFound(script, step, found, true);
+            if (!step.compare) break;
+            if (read ? found != step.byte : found < step.count || found > step.other) {
+                SayFound(script, step, found, false);
                 return EXIT_TROUBLE;
             }
+            ++checked[read ? 0 : 1];
             break;
         }
         case ScriptOp::Reset:
@@ -257,9 +311,6 @@ int RunBoardScript(const BoardScript& script) {
             break;
         case ScriptOp::Step:
             for (uint32_t i = 0; i < step.count && !StopAsked(); ++i) StepAddress();
-            break;
-        case ScriptOp::Timer:
-            Say("timer", MeasureTimer(), false);
             break;
         case ScriptOp::Steps:
             StepMode = step.count;
@@ -282,7 +333,10 @@ int RunBoardScript(const BoardScript& script) {
             break;
         }
     }
-    if (!StopAsked()) return EXIT_DONE;
+    if (!StopAsked()) {
+        SayAllHeld(script, checked[0], checked[1]);
+        return EXIT_DONE;
+    }
     SayToConsole("stopped\n", true);
     return EXIT_STOPPED;
 }

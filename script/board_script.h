@@ -9,7 +9,10 @@
 //                         BYTE: 0x5A, 0b01011010 or 90
 //   read [= BYTE]         prints "read 0x5A"; with = BYTE, another byte
 //                         ends the run with status 1 after that line
-//   reset, step [COUNT], timer (prints "timer N")
+//   timer [= MIN..MAX]    prints "timer 5000"; with = MIN..MAX (or = N), a
+//                         count outside ends the run with status 1 after
+//                         that line; counts are decimal, 0 to 99999
+//   reset, step [COUNT]
 //   steps on|off          step mode for the write cycles that follow: each
 //                         pause shows its phase on the terminal and waits
 //                         for Enter there (not on the script's own input or
@@ -30,10 +33,12 @@ struct ScriptStep {
     ScriptOp op;
     RegisterCode code;  // write: the register
     uint8_t byte;       // write: the byte; read: the byte expected
-    bool compare;       // read = BYTE
-    uint32_t count;     // step and repeat: times; wait: milliseconds; steps: 1 on, 0 off
+    bool compare;       // read = BYTE, timer = MIN..MAX
+    uint32_t count;     // step and repeat: times; wait: milliseconds; steps: 1 on, 0 off;
+                        // timer: the least count expected
     uint32_t line;      // where it is in the script
-    uint32_t other;     // repeat: the index of its end; end: of its repeat
+    uint32_t other;     // repeat: the index of its end; end: of its repeat; timer: the most
+                        // count expected
 };
 
 constexpr uint32_t SCRIPT_STEPS_MAX = 4096;
@@ -50,6 +55,8 @@ struct BoardScript {
 const char* RegisterWord(RegisterCode code);
 // The word an operation is written as: write, read, reset...
 const char* OperationWord(ScriptOp op);
+// A timer's count, or its band, as a script writes it: "5000", "4000..6000".
+void AddCounts(char* to, size_t size, uint32_t least, uint32_t most);
 
 // Reads a whole script's text; false with "NAME:LINE: what is wrong" in
 // error. Step mode needs a terminal to wait on (haveTerminal).
@@ -57,10 +64,12 @@ bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, Boar
                      char (&error)[SCRIPT_ERROR_MAX]);
 
 // Runs it, printing what reads and the timer give; the exit status (as
-// run_end.h names them): EXIT_DONE when every line ran and every comparison
-// held, EXIT_TROUBLE when a read found another byte, EXIT_STOPPED when the
-// operator stopped it (Ctrl+C, after the operation under way). Its step
-// pauses are ScriptStepPause's: whoever runs it installs that.
+// run_end.h names them): EXIT_DONE when every line ran and every check
+// held, closed by a line naming the checks ("check.txt: 12 reads and 1 timer
+// as expected"); EXIT_TROUBLE when a read found another byte or a timer
+// another count; EXIT_STOPPED when the operator stopped it (Ctrl+C, after
+// the operation under way). Its step pauses are ScriptStepPause's: whoever
+// runs it installs that.
 int RunBoardScript(const BoardScript& script);
 
 // The script at path ("-": standard input) read and checked whole, for the

@@ -54,16 +54,37 @@ static_assert(int(ScriptOp::Write) == int(BoardCommand::Write) && int(ScriptOp::
                   int(ScriptOp::Timer) == int(BoardCommand::Timer),
               "a board command and its script operation share a value");
 
-void RecordCommand(BoardCommand command, RegisterCode code, uint8_t byte, uint32_t stepMode) {
+TimerBand TimerBandAround(uint32_t count) {
+    if (count == 0 || count >= TIMER_COUNT_MAX) return {count, count};
+    const uint32_t slack = count / 4 > 2 ? count / 4 : 2;
+    return {count > slack ? count - slack : 1, count + slack < TIMER_COUNT_MAX ? count + slack : TIMER_COUNT_MAX - 1};
+}
+
+void RecordCommand(BoardCommand command, RegisterCode code, uint32_t value, uint32_t stepMode) {
     const Steps steps = stepMode != 0 ? Steps::On : Steps::Off;
     // A replay pauses where the session did: the mode's line comes first
     // where it changed, and both reach the file together.
-    char line[32] = "";
+    char line[48];
+    line[0] = '\0';
     if (steps != g_steps) Add(line, OperationWord(ScriptOp::Steps), steps == Steps::On ? " on\n" : " off\n");
     g_steps = steps;
     Add(line, OperationWord(ScriptOp(command)));
-    if (command == BoardCommand::Write) Add(line, " ", RegisterWord(code), " 0x");
-    if (command == BoardCommand::Read) Add(line, " = 0x");
-    if (command == BoardCommand::Write || command == BoardCommand::Read) AppendHex(line, sizeof line, byte, 2);
+    switch (command) {
+    case BoardCommand::Write:
+        Add(line, " ", RegisterWord(code), " ");
+        [[fallthrough]];
+    case BoardCommand::Read:
+        Add(line, command == BoardCommand::Read ? " = 0x" : "0x");
+        AppendHex(line, sizeof line, value, 2);
+        break;
+    case BoardCommand::Timer: {
+        const TimerBand band = TimerBandAround(value);
+        Add(line, " = ");
+        AddCounts(line, sizeof line, band.least, band.most);
+        break;
+    }
+    default:  // reset, step: the word alone
+        break;
+    }
     Line(line);
 }

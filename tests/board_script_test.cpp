@@ -45,6 +45,8 @@ TEST(BoardScriptReader, EveryFormOfEachOperationAndEveryErrorWithItsLine) {
         {"reset\nstep\nstep 256\ntimer\nsteps on\nsteps OFF\nwait 0\nwait 250", "",
          {"2 0 0 0 0 1 0", "3 0 0 0 1 2 0", "3 0 0 0 256 3 0", "4 0 0 0 0 4 0", "5 0 0 0 1 5 0", "5 0 0 0 0 6 0",
           "8 0 0 0 0 7 0", "8 0 0 0 250 8 0"}},
+        {"timer = 4000..6000\nTIMER=5000\ntimer = 0..99999", "",
+         {"4 0 0 1 4000 1 6000", "4 0 0 1 5000 2 5000", "4 0 0 1 0 3 99999"}},
         {"repeat 2\n repeat 3\n  reset\n end\nend", "",
          {"6 0 0 0 2 1 4", "6 0 0 0 3 2 3", "2 0 0 0 0 3 0", "7 0 0 0 0 4 1", "7 0 0 0 0 5 0"}},
         {"reset\nwrte data 1", "s:2: unknown operation \"wrte\"", {}},
@@ -62,6 +64,15 @@ TEST(BoardScriptReader, EveryFormOfEachOperationAndEveryErrorWithItsLine) {
         {"steps maybe", "s:1: steps needs on or off", {}},
         {"steps on", "s:1: steps on needs a terminal to wait for Enter on", {}, false},
         {"reset\nend", "s:2: end without repeat", {}},
+        {"timer = 20..10", "s:1: \"20..10\": the least count comes first", {}},
+        {"timer = 100000", "s:1: \"100000\" is not a count or a band (0 to 99999): timer = 5000, or "
+                           "timer = 4000..6000", {}},
+        {"timer = 0x10", "s:1: \"0x10\" is not a count or a band (0 to 99999): timer = 5000, or "
+                         "timer = 4000..6000", {}},
+        {"timer = 10..", "s:1: \"10..\" is not a count or a band (0 to 99999): timer = 5000, or "
+                         "timer = 4000..6000", {}},
+        {"timer =", "s:1: timer = needs a count or a band", {}},
+        {"timer 5000", "s:1: unexpected word \"5000\": timer = MIN..MAX", {}},
         {"repeat 2\nrepeat 3\nend\nreset", "s:1: repeat without end", {}},
     };
     for (const ReadCase& c : cases) {
@@ -154,7 +165,7 @@ TEST(BoardScriptRun, PutsOnThePortWhatThePanelWouldAndSaysHowItWent) {
     ScriptRun run = RunScript("reset\nwrite control 0x00\nwrite low 0x5A\nread = 0x5A\n");
     expected.insert(expected.end(), read.begin(), read.end());
     EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_EQ(run.output, "read 0x5A\n");
+    EXPECT_EQ(run.output, "read 0x5A\n" + RunFolder() + "script.txt: 1 read and 0 timers as expected\n");
     EXPECT_EQ(run.trace, expected);
 
     run = RunScript("reset\nwrite control 0x00\nwrite low 0x5A\nread = 0x5B\nreset\n");
@@ -195,6 +206,10 @@ TEST(BoardScriptRun, EachOperationAndWayInAsTheReaderPromises) {
         {"wait pauses between operations", "--run SCRIPT", "reset\nwait 300\n", false, 0, "", Reset(), 0.3},
         {"--run - reads standard input", "--run -", "reset\nread\n", true, 0, "read 0xFF\n", {}, 0},
         {"timer prints its count", "--run SCRIPT", "timer\n", false, 0, "timer 5000\n", {}, 0},
+        {"a timer in its band", "--run SCRIPT", "timer = 4000..6000\n", false, 0,
+         "timer 5000\n" + RunFolder() + "script.txt: 0 reads and 1 timer as expected\n", {}, 0},
+        {"a timer out of its band", "--run SCRIPT", "timer = 10..20\nreset\n", false, 1,
+         "timer 5000\n" + RunFolder() + "script.txt:1: expected 10..20, timer 5000\n", {}, 0},
         {"a script over the limit", "--run SCRIPT", std::string(SCRIPT_BYTES_MAX + 1, '#'), false, 2,
          "cannot read the script " + RunFolder() + "script.txt: it is over a megabyte long", {}, 0},
         {"a usage error before the script is read", "--port x --run missing.txt", "", false, 2,

@@ -18,6 +18,10 @@ open(record, "w").write("# kalderon-test-sim: a panel session recorded before\ns
 said = subprocess.run([random_run, "--seed", "20261209", "--actions", "3000", "--record", record, session],
                       check=True, stdout=subprocess.PIPE, text=True).stdout
 made = int(re.search(r"\((\d+) step pauses\)", said).group(1))
+# Each timer press, on the simulated board's 5000 reads, as a band around it.
+bands = [(int(a), int(b)) for a, b in re.findall(r"^timer = (\d+)\.\.(\d+)$", open(record).read(), re.M)]
+if not bands or any(not least < 5000 < most for least, most in bands):
+    sys.exit("FAIL: the timer presses were recorded as %s" % (bands or "nothing"))
 pid, terminal = pty.fork()
 if pid == 0:
     os.dup2(os.open(output, os.O_WRONLY | os.O_CREAT | os.O_TRUNC), 1)
@@ -37,7 +41,12 @@ while True:
     answered = pauses
 status = os.waitstatus_to_exitcode(os.waitpid(pid, 0)[1])
 recorded, replayed = (open(path).read().splitlines() for path in (session, replay))
-stray = [line for line in open(output).read().splitlines() if not re.fullmatch(r"read 0x[0-9A-F]{2}|timer \d+", line)]
+lines = open(output).read().splitlines()
+reads = len(re.findall(r"^read = ", open(record).read(), re.M))
+closing = "%s: %d read%s and %d timer%s as expected" % (record, reads, "s" * (reads != 1), len(bands),
+                                                        "s" * (len(bands) != 1))
+stray = [line for line in lines[:-1] if not re.fullmatch(r"read 0x[0-9A-F]{2}|timer \d+", line)]
+stray += [] if lines[-1:] == [closing] else ["not the closing line: %s" % lines[-1:]]
 print("replay: %d pauses of %d, status %d; traces of %d and %d accesses; %d stray output lines %s"
       % (answered, made, status, len(recorded), len(replayed), len(stray), stray[:3]))
 sys.exit(0 if status == 0 and answered == made > 0 and recorded == replayed and not stray else "FAIL")
