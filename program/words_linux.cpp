@@ -32,8 +32,9 @@ const ProgramWords LINUX_PROGRAM = {
     "                  a base (hex)   --port 0x278    or a range   --port 0x278-0x27F\n"
     "  --run FILE    run the board script FILE (- for standard input) instead of\n"
     "                the panel, with no window; each line an operation:\n"
-    "                write REGISTER BYTE, read [= BYTE], reset, step [COUNT], timer,\n"
-    "                steps on|off, repeat COUNT ... end, wait MS\n"
+    "                write REGISTER BYTE, read [= BYTE], reset, step [COUNT],\n"
+    "                timer [= MIN..MAX], steps on|off, repeat COUNT ... end, wait MS;\n"
+    "                a run whose checks held ends with a line naming them\n"
     "  --record FILE append each command of the panel's session to FILE as a\n"
     "                board script; on a good board: --record check.txt, then on\n"
     "                the next: --run check.txt (status 1 where a read differs)\n"
@@ -42,8 +43,9 @@ const ProgramWords LINUX_PROGRAM = {
     "\n"
     "Exit status: 0 when the panel is closed or the script ran; 1 when the board\n"
     "cannot be reached (no such port, or it cannot be opened), a script's read\n"
-    "found another byte, or there is no display for the panel; 2 for a wrong\n"
-    "command line or script; 130 when Ctrl+C stopped a script.\n"
+    "found another byte or its timer a count outside its band, or there is no\n"
+    "display for the panel; 2 for a wrong command line or script; 130 when\n"
+    "Ctrl+C stopped a script.\n"
     "The manual: man kalderon-test\n",
     "Usage: ",
     "More: ",
@@ -69,9 +71,9 @@ const ProgramWords LINUX_SIM_PROGRAM = {
     "  --version     print the version and exit\n"
     "\n"
     "Exit status: 0 when the panel is closed or the script ran; 1 when the trace\n"
-    "file cannot be written, a script's read found another byte, or there is no\n"
-    "display for the panel; 2 for a wrong command line or script; 130 when Ctrl+C\n"
-    "stopped a script.\n"
+    "file cannot be written, a script's read found another byte or its timer a\n"
+    "count outside its band, or there is no display for the panel; 2 for a wrong\n"
+    "command line or script; 130 when Ctrl+C stopped a script.\n"
     "The manual: man kalderon-test\n",
     "Usage: ",
     "More: ",

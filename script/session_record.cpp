@@ -54,7 +54,16 @@ static_assert(int(ScriptOp::Write) == int(BoardCommand::Write) && int(ScriptOp::
                   int(ScriptOp::Timer) == int(BoardCommand::Timer),
               "a board command and its script operation share a value");
 
-TimerBand TimerBandAround(uint32_t count) {
+// The band a recorded timer press checks the next board's count against: a
+// quarter of the count either side, and at least 2. The same board measured
+// twice on one PC stays in it, a read here and there slowed by the system;
+// a timer that never starts (0) or never stops (TIMER_COUNT_MAX) falls out
+// of the band around any count a working board gives (1 to TIMER_COUNT_MAX
+// - 1, which the band keeps to). Such a count itself is recorded as it was.
+struct TimerBand {
+    uint32_t least, most;
+};
+static TimerBand TimerBandAround(uint32_t count) {
     if (count == 0 || count >= TIMER_COUNT_MAX) return {count, count};
     const uint32_t slack = count / 4 > 2 ? count / 4 : 2;
     return {count > slack ? count - slack : 1, count + slack < TIMER_COUNT_MAX ? count + slack : TIMER_COUNT_MAX - 1};

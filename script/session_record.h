@@ -21,17 +21,6 @@ void RecordHead(const char* program, const char* port);
 
 // One command, after it ran, with the step mode it ran under: a steps line
 // first where that changes, then the operation (write: the register and the
-// byte; read: = the byte shown; timer: = the band around the count shown,
-// TimerBand). A line that cannot be written ends the run (run_end.h).
+// byte; read: = the byte shown; timer: = the band around the count shown).
+// A line that cannot be written ends the run (run_end.h).
 void RecordCommand(BoardCommand command, RegisterCode code, uint32_t value, uint32_t stepMode);
-
-// The band a recorded timer press checks the next board's count against: a
-// quarter of the count either side, and at least 2. The same board measured
-// twice on one PC stays in it, a read here and there slowed by the system;
-// a timer that never starts (0) or never stops (TIMER_COUNT_MAX) falls out
-// of the band around any count a working board gives (1 to TIMER_COUNT_MAX
-// - 1, which the band keeps to). Such a count itself is recorded as it was.
-struct TimerBand {
-    uint32_t least, most;
-};
-TimerBand TimerBandAround(uint32_t count);
