@@ -34,7 +34,7 @@ function(add_program name port_library words)
   target_link_libraries(${name} PRIVATE panel ${port_library})
   # Runtime linked in: the program imports only system DLLs and the port library.
   target_link_options(${name} PRIVATE -municode -static -static-libgcc -static-libstdc++
-    -Wl,--disable-runtime-pseudo-reloc)
+    -Wl,--disable-auto-import -Wl,--disable-runtime-pseudo-reloc)
 endfunction()
 add_program(kalderon-test port_inpout32 WINDOWS_PROGRAM)
 # Across the link and the port library, so that the move of each access to
@@ -62,8 +62,9 @@ install(TARGETS port_sim RUNTIME DESTINATION sim)
 set(operator_readme ${CMAKE_BINARY_DIR}/README.txt)
 add_custom_command(OUTPUT ${operator_readme}
   COMMAND ${CMAKE_COMMAND} -DINPUT=${CMAKE_SOURCE_DIR}/docs/README-windows.txt -DOUTPUT=${operator_readme}
-          -DWORD_BYTES_MAX=${WORD_BYTES_MAX} -P ${CMAKE_SOURCE_DIR}/cmake/windows_text.cmake
-  DEPENDS docs/README-windows.txt cmake/windows_text.cmake program/command_line.h VERBATIM)
+          -DWORD_BYTES_MAX=${WORD_BYTES_MAX} -DTIMER_COUNT_MAX=${TIMER_COUNT_MAX}
+          -P ${CMAKE_SOURCE_DIR}/cmake/windows_text.cmake
+  DEPENDS docs/README-windows.txt cmake/windows_text.cmake program/command_line.h link/board_ops.h VERBATIM)
 add_custom_target(operator_readme ALL DEPENDS ${operator_readme})
 install(FILES ${operator_readme} DESTINATION .)
 set(CPACK_GENERATOR ZIP)

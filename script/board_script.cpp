@@ -9,7 +9,7 @@
 #include "text.h"
 
 static constexpr size_t WORD_MAX = 64;
-static constexpr int WORDS_MAX = 4;  // the most a line takes: read = BYTE
+static constexpr int WORDS_MAX = 4;  // the most a line takes: read = BYTE, timer = MIN..MAX
 
 struct RegisterName {
     char name[8];
@@ -85,7 +85,7 @@ struct Decimal {
     char text[16];
 };
 
-static Decimal Number(uint32_t n) {
+static Decimal Number(uint64_t n) {
     Decimal number = {};
     AppendDecimal(number.text, sizeof number.text, n);
     return number;
@@ -129,7 +129,8 @@ static bool ReadCount(const Reader& r, const char* word, uint32_t least, uint32_
 
 static constexpr DecimalDigits TIMER_MOST(TIMER_COUNT_MAX);
 
-// A timer's count, or its band: 5000, or 4000..6000, in decimal.
+// A timer's count, or its band: 5000, or 4000..6000, in decimal, as the
+// panel shows a count.
 static bool ReadTimerBand(const Reader& r, const char* word, ScriptStep* step) {
     const char* at = word;
     bool read = ReadNumber(&at, NumberForm::Decimal, TIMER_COUNT_MAX, &step->count);
@@ -273,7 +274,7 @@ static void SayFound(const BoardScript& script, const ScriptStep& step, uint32_t
 // The run's last line where every check held, so that the operator at the
 // bench need not ask for the status: "check.txt: 12 reads and 1 timer as
 // expected".
-static void SayAllHeld(const BoardScript& script, uint32_t reads, uint32_t timers) {
+static void SayAllHeld(const BoardScript& script, uint64_t reads, uint64_t timers) {
     g_said[0] = '\0';
     Add(g_said, script.name, ": ", Number(reads).text, " read", reads == 1 ? "" : "s", " and ", Number(timers).text,
         " timer", timers == 1 ? "" : "s", " as expected\n");
@@ -283,7 +284,8 @@ static void SayAllHeld(const BoardScript& script, uint32_t reads, uint32_t timer
 int RunBoardScript(const BoardScript& script) {
     uint32_t left[SCRIPT_DEPTH_MAX];  // each open repeat's passes still to make after this one
     uint32_t depth = 0;
-    uint32_t checked[2] = {};  // the reads, and the timers, that held
+    uint64_t checked[2] = {};  // the reads, and the timers, that held: each pass of a repeat
+                               // counts, and a soak's may run past 32 bits
     CatchStop();
     // A stop is looked at between operations only: a write cycle is never
     // cut in half.

@@ -45,8 +45,8 @@ TEST(BoardScriptReader, EveryFormOfEachOperationAndEveryErrorWithItsLine) {
         {"reset\nstep\nstep 256\ntimer\nsteps on\nsteps OFF\nwait 0\nwait 250", "",
          {"2 0 0 0 0 1 0", "3 0 0 0 1 2 0", "3 0 0 0 256 3 0", "4 0 0 0 0 4 0", "5 0 0 0 1 5 0", "5 0 0 0 0 6 0",
           "8 0 0 0 0 7 0", "8 0 0 0 250 8 0"}},
-        {"timer = 4000..6000\nTIMER=5000\ntimer = 0..99999", "",
-         {"4 0 0 1 4000 1 6000", "4 0 0 1 5000 2 5000", "4 0 0 1 0 3 99999"}},
+        {"timer = 4000..6000\nTIMER=5000\ntimer = 0..99999\ntimer = 00010..20", "",
+         {"4 0 0 1 4000 1 6000", "4 0 0 1 5000 2 5000", "4 0 0 1 0 3 99999", "4 0 0 1 10 4 20"}},
         {"repeat 2\n repeat 3\n  reset\n end\nend", "",
          {"6 0 0 0 2 1 4", "6 0 0 0 3 2 3", "2 0 0 0 0 3 0", "7 0 0 0 0 4 1", "7 0 0 0 0 5 0"}},
         {"reset\nwrte data 1", "s:2: unknown operation \"wrte\"", {}},
@@ -71,6 +71,10 @@ TEST(BoardScriptReader, EveryFormOfEachOperationAndEveryErrorWithItsLine) {
                          "timer = 4000..6000", {}},
         {"timer = 10..", "s:1: \"10..\" is not a count or a band (0 to 99999): timer = 5000, or "
                          "timer = 4000..6000", {}},
+        {"timer = 0..100000", "s:1: \"0..100000\" is not a count or a band (0 to 99999): timer = 5000, or "
+                              "timer = 4000..6000", {}},
+        {"timer = 1..2..3", "s:1: \"1..2..3\" is not a count or a band (0 to 99999): timer = 5000, or "
+                            "timer = 4000..6000", {}},
         {"timer =", "s:1: timer = needs a count or a band", {}},
         {"timer 5000", "s:1: unexpected word \"5000\": timer = MIN..MAX", {}},
         {"repeat 2\nrepeat 3\nend\nreset", "s:1: repeat without end", {}},
@@ -210,6 +214,10 @@ TEST(BoardScriptRun, EachOperationAndWayInAsTheReaderPromises) {
          "timer 5000\n" + RunFolder() + "script.txt: 0 reads and 1 timer as expected\n", {}, 0},
         {"a timer out of its band", "--run SCRIPT", "timer = 10..20\nreset\n", false, 1,
          "timer 5000\n" + RunFolder() + "script.txt:1: expected 10..20, timer 5000\n", {}, 0},
+        {"a band's ends are in it", "--run SCRIPT", "timer = 5000\ntimer = 4000..5000\ntimer = 5000..6000\n", false, 0,
+         "script.txt: 0 reads and 3 timers as expected\n", {}, 0},
+        {"each pass of a repeat's checks counts, a bare read none", "--run SCRIPT",
+         "repeat 3\nread = 0x00\nend\nread\n", false, 0, "script.txt: 3 reads and 0 timers as expected\n", {}, 0},
         {"a script over the limit", "--run SCRIPT", std::string(SCRIPT_BYTES_MAX + 1, '#'), false, 2,
          "cannot read the script " + RunFolder() + "script.txt: it is over a megabyte long", {}, 0},
         {"a usage error before the script is read", "--port x --run missing.txt", "", false, 2,

@@ -2,9 +2,9 @@
 """A panel session recorded (the seeded random run, --record) into a file
 whose last session ended in step mode; then replayed by kalderon-test-sim
 --run on a pty that answers each step pause shown there, with standard output
-in a file: the same port trace, every read as the panel showed it (status 0),
-as many pauses as the session made, and an output of the run's own lines
-alone.
+in a file: the same port trace, every read as the panel showed it and every
+timer press as the band around its count (status 0), as many pauses as the
+session made, and an output of the run's own lines, then its closing line.
 Usage: record_replay.py PANEL_RANDOM_RUN KALDERON_TEST_SIM OUT_DIR"""
 import os, pty, re, select, signal, subprocess, sys
 
@@ -20,7 +20,7 @@ said = subprocess.run([random_run, "--seed", "20261209", "--actions", "3000", "-
 made = int(re.search(r"\((\d+) step pauses\)", said).group(1))
 # Each timer press, on the simulated board's 5000 reads, as a band around it.
 bands = [(int(a), int(b)) for a, b in re.findall(r"^timer = (\d+)\.\.(\d+)$", open(record).read(), re.M)]
-if not bands or any(not least < 5000 < most for least, most in bands):
+if not bands or any((least, most) != (3750, 6250) for least, most in bands):
     sys.exit("FAIL: the timer presses were recorded as %s" % (bands or "nothing"))
 pid, terminal = pty.fork()
 if pid == 0:
