@@ -144,8 +144,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     BeginRun(THIS_PROGRAM.product, line.script != nullptr ? RunKind::Script : RunKind::Panel);
     // Help, the version, or a usage error: answered, touching no port.
     if (line.asked != ProgramAsked::Panel) {
-        static Answer answer;  // a static's address: a Windows program's stack is probed page by page
-        answer = CommandLineAnswer(line, THIS_PROGRAM);
+        const Answer answer = CommandLineAnswer(line, THIS_PROGRAM);
         EndRun(line.asked == ProgramAsked::Wrong ? EXIT_WRONG : EXIT_DONE, answer.text, answer.text);
     }
     // A board script is read and checked whole, and a session's record

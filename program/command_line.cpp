@@ -98,6 +98,9 @@ Answer CommandLineAnswer(const CommandLine& line, const ProgramWords& program) {
     }
     // The usage line, then the help, or where to find it.
     Add(answer, program.usageLabel, program.name, " ", program.usage, "\n");
-    Add(answer, wrong ? program.moreLabel : program.help, wrong ? program.name : "", wrong ? " --help\n" : "");
+    if (wrong)
+        Add(answer, program.moreLabel, program.name, " --help\n");
+    else
+        Add(answer, program.help);
     return said;
 }

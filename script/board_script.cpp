@@ -97,18 +97,18 @@ struct Reader {
     char (&error)[SCRIPT_ERROR_MAX];
 };
 
-// "NAME:LINE: " and what is wrong, of these parts; false.
-static bool FailWith(const Reader& r, const char* const* parts, size_t count) {
+// "NAME:LINE: ", where the error begins; out of line, as every error has it.
+static void FailAt(const Reader& r) {
     r.error[0] = '\0';
     Add(r.error, r.name, ":", Number(r.line).text, ": ");
-    AppendAll(r.error, SCRIPT_ERROR_MAX, parts, count);
-    return false;
 }
 
+// The error, "NAME:LINE: " and what is wrong, of these parts; false.
 template <typename... Parts>
 static bool Fail(const Reader& r, const Parts&... parts) {
-    const char* const list[] = {parts...};
-    return FailWith(r, list, sizeof...(Parts));
+    FailAt(r);
+    Add(r.error, parts...);
+    return false;
 }
 
 static constexpr uint32_t COUNT_MAX = 0xFFFFFFFF;
@@ -248,9 +248,12 @@ static char g_said[SCRIPT_ERROR_MAX];
 // What a check found or expects, as the run prints it: a read's byte
 // ("0x5A"), a timer's count ("5000"), or its band ("4000..6000").
 static void AddFound(bool byte, uint32_t value, uint32_t most) {
-    if (byte) Add(g_said, "0x");
-    if (byte) AppendHex(g_said, sizeof g_said, value, 2);
-    if (!byte) AddCounts(g_said, sizeof g_said, value, most);
+    if (byte) {
+        Add(g_said, "0x");
+        AppendHex(g_said, sizeof g_said, value, 2);
+    } else {
+        AddCounts(g_said, sizeof g_said, value, most);
+    }
 }
 
 // A check's line: "read 0x5A", "timer 5000"; and where it did not hold,
@@ -263,9 +266,9 @@ static void SayFound(const BoardScript& script, const ScriptStep& step, uint32_t
     if (!held) {
         Add(g_said, script.name, ":", Number(step.line).text, ": expected ");
         AddFound(read, read ? step.byte : step.count, step.other);
-        Add(g_said, ",");
+        Add(g_said, ", ");
     }
-    Add(g_said, !held ? " " : "", OperationWord(step.op), " ");
+    Add(g_said, OperationWord(step.op), " ");
     AddFound(read, found, found);
     Add(g_said, "\n");
     SayToConsole(g_said, !held);
@@ -356,12 +359,17 @@ bool LoadBoardScript(const char* path, BoardScript* script, ScriptTrouble* troub
     static_assert(SCRIPT_BYTES_MAX == 1 << 20, "the text says a megabyte");
     if (ReadScriptFile(path, g_text, sizeof g_text, &length, reason, sizeof reason) && length > SCRIPT_BYTES_MAX)
         Add(reason, "it is over a megabyte long");
+    // The program's own word where the file is not a script at all; the
+    // script's (NAME:LINE:) where a line is wrong.
     trouble->named = true;
-    if (reason[0] != '\0')
+    if (reason[0] != '\0') {
         Add(trouble->said, "cannot read the script ", name, ": ", reason);
-    else if (strlen(g_text) != length)
+        return false;
+    }
+    if (strlen(g_text) != length) {
         Add(trouble->said, name, " is not a script: it holds a zero byte");
-    else
-        trouble->named = false;
-    return !trouble->named && ReadBoardScript(g_text, name, OpenTerminal(), script, trouble->said);
+        return false;
+    }
+    trouble->named = false;
+    return ReadBoardScript(g_text, name, OpenTerminal(), script, trouble->said);
 }

@@ -57,10 +57,10 @@ static_assert(int(ScriptOp::Write) == int(BoardCommand::Write) && int(ScriptOp::
 // The band a recorded timer press checks the next board's count against: a
 // quarter of the count either side, and at least 2. The same board measured
 // twice on one PC is expected to stay in it, a read here and there slowed by
-// the system;
-// a timer that never starts (0) or never stops (TIMER_COUNT_MAX) falls out
-// of the band around any count a working board gives (1 to TIMER_COUNT_MAX
-// - 1, which the band keeps to). Such a count itself is recorded as it was.
+// the system; a timer that never starts (0) or never stops (TIMER_COUNT_MAX)
+// falls out of the band around any count a working board gives (1 to
+// TIMER_COUNT_MAX - 1, which the band keeps to). Such a count itself is
+// recorded as it was.
 struct TimerBand {
     uint32_t least, most;
 };
@@ -81,10 +81,11 @@ void RecordCommand(BoardCommand command, RegisterCode code, uint32_t value, uint
     Add(line, OperationWord(ScriptOp(command)));
     switch (command) {
     case BoardCommand::Write:
-        Add(line, " ", RegisterWord(code), " ");
-        [[fallthrough]];
+        Add(line, " ", RegisterWord(code), " 0x");
+        AppendHex(line, sizeof line, value, 2);
+        break;
     case BoardCommand::Read:
-        Add(line, command == BoardCommand::Read ? " = 0x" : "0x");
+        Add(line, " = 0x");
         AppendHex(line, sizeof line, value, 2);
         break;
     case BoardCommand::Timer: {
