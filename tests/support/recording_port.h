@@ -10,7 +10,9 @@
 extern PortTrace RecordedPorts;
 
 // Clears the record and the script; status reads then answer idleStatus.
-void ResetRecordingPort(uint8_t idleStatus = 0x00);
+// The data and control registers read back what was last written where
+// kept (from 0x00), else 0xFF, as a missing port does.
+void ResetRecordingPort(uint8_t idleStatus = 0x00, bool dataKept = false, bool controlKept = false);
 // The next status reads answer these, in order, before idleStatus again.
 void ScriptStatusReads(std::initializer_list<uint8_t> values);
 void ScriptStatusReads(uint8_t value, uint32_t times);
