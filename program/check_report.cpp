@@ -55,6 +55,8 @@ static Decimals Count(uint32_t n) {
     return d;
 }
 
+static constexpr DecimalDigits POLL_LIMIT(TIMER_POLL_LIMIT), COST_READS(CHECK_COST_READS);
+
 int SayPortCheck(const PortCheck& check, const PortStarted& port, const CheckWords& words, CheckSaid* said) {
     said->text[0] = '\0';
     const char* where = port.where != nullptr ? port.where : words.simulatedBoard;
@@ -78,9 +80,9 @@ int SayPortCheck(const PortCheck& check, const PortStarted& port, const CheckWor
         const Decimals microseconds = Thousandths(readNanoseconds / 1000, words.decimalPoint);
         const Decimals milliseconds = Thousandths(readNanoseconds * check.count / 1000000, words.decimalPoint);
         Fill(said, words.board[int(check.found) - int(CheckFound::TimerStuck)], Count(check.count).text,
-             milliseconds.text, microseconds.text, Count(TIMER_POLL_LIMIT).text);
+             milliseconds.text, microseconds.text, POLL_LIMIT.text);
         Fill(said, words.statusLines, Bytes(&check.status[0], 1).text, Bytes(&check.status[1], 1).text);
-        if (board) Fill(said, words.cost, microseconds.text, Count(CHECK_COST_READS).text);
+        if (board) Fill(said, words.cost, microseconds.text, COST_READS.text);
     }
     if (!board) Fill(said, words.others[port.others != nullptr && port.others[0] != '\0'], port.others);
     Fill(said, words.proves[port.where == nullptr ? 2 : port.controlFromPort ? 0 : 1]);
