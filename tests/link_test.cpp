@@ -209,19 +209,21 @@ struct CheckCase {
     uint8_t idleStatus;
     uint32_t timerReads;  // with the line set, after the two nibbles' reads
     CheckFound found;
+    size_t statusReads;  // after the timer's start: the timer's, then the cost's
 };
 
 // The check stops at the first link that fails, never strobes, leaves the
 // control port at 0x00 and the data lines as found.
 TEST_F(LinkTest, CheckPortStopsAtTheFirstSilentLinkAndWritesNoBoardRegister) {
+    const size_t board = 6 + CHECK_COST_READS;
     const CheckCase cases[] = {
-        {"a live board", true, true, true, 0x07, 5, CheckFound::Board},
-        {"nothing at the address", false, false, true, 0x07, 5, CheckFound::NoPort},
-        {"the data register alone holds", true, false, true, 0x07, 5, CheckFound::Board},
-        {"the control register alone holds", false, true, true, 0x07, 5, CheckFound::Board},
-        {"a driver's copy of the control register proves nothing", false, true, false, 0x07, 5, CheckFound::NoPort},
-        {"no board: the line floats set", true, true, false, 0xFF, 0, CheckFound::TimerStuck},
-        {"no board: the line clear from the first read", true, true, true, 0x07, 0, CheckFound::TimerNeverSet},
+        {"a live board", true, true, true, 0x07, 5, CheckFound::Board, board},
+        {"nothing at the address", false, false, true, 0x07, 5, CheckFound::NoPort, 0},
+        {"the data register alone holds", true, false, true, 0x07, 5, CheckFound::Board, board},
+        {"the control register alone holds", false, true, true, 0x07, 5, CheckFound::Board, board},
+        {"a driver's copy of the control register proves nothing", false, true, false, 0x07, 5, CheckFound::NoPort, 0},
+        {"no board: the line floats set", true, true, false, 0xFF, 0, CheckFound::TimerStuck, TIMER_POLL_LIMIT},
+        {"no board: the line clear from the first read", true, true, true, 0x07, 0, CheckFound::TimerNeverSet, 1},
     };
     const uint8_t kept[2] = {0x55, 0xAA}, lost[2] = {0xFF, 0xFF};
     const uint8_t codes[4] = {6, 4, 2, 0}, floating[4] = {0xFF, 0xFF, 0xFF, 0xFF};
@@ -232,30 +234,23 @@ TEST_F(LinkTest, CheckPortStopsAtTheFirstSilentLinkAndWritesNoBoardRegister) {
         ScriptStatusReads(0xFF, c.timerReads);
         const PortCheck check = CheckPort(c.controlFromPort, MillisecondClock);
         EXPECT_EQ(check.found, c.found);
+        EXPECT_EQ(check.costNanoseconds, c.found == CheckFound::Board ? 1000000u : 0u);
         const uint8_t found = c.dataKept ? 0x00 : 0xFF;
         PortTrace expected = CheckProbeAccesses(found, c.dataKept ? kept : lost, c.controlKept ? codes : floating);
-        PortTrace board = ReadBackAccesses(0x57, 0xA7);
-        board.insert(board.end(), {W(0x37A, 0x08), W(0x37A, 0x00)});  // the timer's start
-        size_t statusReads = 0;
         if (c.found != CheckFound::NoPort) {
-            expected.insert(expected.end(), board.begin(), board.end());
-            EXPECT_EQ(check.count, c.found == CheckFound::TimerStuck ? TIMER_COUNT_MAX : c.timerReads);
-            statusReads = (c.found == CheckFound::TimerStuck ? TIMER_POLL_LIMIT : c.timerReads + 1) +
-                          (c.found == CheckFound::Board ? CHECK_COST_READS : 0);
+            const PortTrace nibbles = ReadBackAccesses(0x57, 0xA7);
+            expected.insert(expected.end(), nibbles.begin(), nibbles.end());
+            expected.insert(expected.end(), {W(0x37A, 0x08), W(0x37A, 0x00)});  // the timer's start
         }
-        ASSERT_EQ(RecordedPorts.size(), expected.size() + statusReads);
+        ASSERT_EQ(RecordedPorts.size(), expected.size() + c.statusReads);
         EXPECT_EQ(PortTrace(RecordedPorts.begin(), RecordedPorts.begin() + expected.size()), expected);
-        for (size_t i = expected.size(); i < RecordedPorts.size(); ++i)
-            ASSERT_EQ(RecordedPorts[i], R(0x379, RecordedPorts[i].value));
-        EXPECT_EQ(check.costNanoseconds, c.found == CheckFound::Board ? 1000000u : 0u);
         uint8_t control = 0xFF, data = 0xFF;
-        for (const PortAccess& a : RecordedPorts) {
-            if (a.kind == 'W' && a.port == LPT_CONTROL) control = a.value;
-            if (a.kind == 'W' && a.port == LPT_DATA) data = a.value;
+        for (size_t i = 0; i < RecordedPorts.size(); ++i) {
+            const PortAccess& a = RecordedPorts[i];
+            ASSERT_TRUE(i < expected.size() || a == R(0x379, a.value)) << a;
+            if (a.kind == 'W') (a.port == LPT_DATA ? data : control) = a.value;
             // A register code or the timer start alone: never the strobe.
-            if (a.kind == 'W' && a.port == LPT_CONTROL) {
-                EXPECT_TRUE(a.value <= 0x08 && a.value % 2 == 0) << a;
-            }
+            EXPECT_FALSE(a.kind == 'W' && a.port == LPT_CONTROL && (a.value > 0x08 || a.value % 2 != 0)) << a;
         }
         EXPECT_EQ(control, 0x00);
         EXPECT_EQ(data, found);

@@ -158,7 +158,8 @@ PortStarted SimBoardStart(PortTroubleEnd troubleEnd) {
             refusal = {};
             Add(refusal.english, "KALDERON_SIM_BOARD is \"", plays,
                 "\": the simulated board plays board, no-port or no-board.");
-            Add(refusal.russian, "KALDERON_SIM_BOARD = «", plays, "»: имитатор платы играет board, no-port или no-board.");
+            Add(refusal.russian, "KALDERON_SIM_BOARD = «", plays,
+                "»: имитатор платы играет board, no-port или no-board.");
             return {nullptr, refusal.english, refusal.russian};
         }
         g_plays = SimPlays(at);

@@ -54,6 +54,6 @@ bool SimBoardTraceTo(const char* path);
 // The board's start, once the program's command line is
 // read: the start state, what KALDERON_SIM_BOARD says it plays, and the
 // trace KALDERON_PORT_TRACE names, whose file is made here, before any
-// access; where either cannot be, that is the start's refusal. Where the variable is not set, a trace a test program has started
-// goes on.
+// access; where either cannot be, that is the start's refusal. Where the
+// trace's variable is not set, a trace a test program has started goes on.
 PortStarted SimBoardStart(PortTroubleEnd troubleEnd);

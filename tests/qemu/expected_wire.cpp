@@ -40,8 +40,7 @@ int main() {
     const PortTrace probe = CheckProbeAccesses(ANY_STATUS, data, control);
     Print("check probe", PortTrace(probe.begin(), probe.begin() + 5));
     PortTrace board;
-    for (size_t i = 6; i < probe.size(); ++i)
-        if (probe[i].kind == 'W') board.push_back(probe[i]);
+    for (size_t i = 6; i < probe.size(); i += 2) board.push_back(probe[i]);
     Append(board, ReadBackAccesses(ANY_STATUS, ANY_STATUS));
     Append(board, {W(LPT_CONTROL, CTRL_TIMER_START), W(LPT_CONTROL, 0x00)});
     Print("check board", board);

@@ -59,10 +59,8 @@ inline PortTrace ReadBackAccesses(uint8_t lowStatus, uint8_t highStatus) {
             R(LPT_STATUS, highStatus)};
 }
 
-// A check's probe of the port: the data register read as found, 0x55 and
-// 0xAA written and each read back, the byte found written back; then each
-// register code written to the control register, last to first, and read
-// back. A status read's or a read-back's value is the port's.
+// A check's probe: the data register found, 0x55 and 0xAA written and read back, the
+// byte found written back; each register code, last to first, to control and read back.
 inline PortTrace CheckProbeAccesses(uint8_t found, const uint8_t (&data)[2], const uint8_t (&control)[4]) {
     PortTrace trace = {R(LPT_DATA, found)};
     for (int i = 0; i < 2; ++i) trace.insert(trace.end(), {W(LPT_DATA, uint8_t(0x55 << i)), R(LPT_DATA, data[i])});

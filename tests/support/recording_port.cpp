@@ -7,7 +7,7 @@
 PortTrace RecordedPorts;
 static std::deque<uint8_t> g_script;
 static uint8_t g_idleStatus;
-static bool g_dataKept, g_controlKept;
+static bool g_dataKept, g_controlKept;  // else reading 0xFF, as a missing port does
 static uint8_t g_data, g_control;
 
 void ResetRecordingPort(uint8_t idleStatus, bool dataKept, bool controlKept) {

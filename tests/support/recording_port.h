@@ -9,9 +9,8 @@
 
 extern PortTrace RecordedPorts;
 
-// Clears the record and the script; status reads then answer idleStatus.
-// The data and control registers read back what was last written where
-// kept (from 0x00), else 0xFF, as a missing port does.
+// Clears the record and the script; status reads then answer idleStatus; data and
+// control read back what was last written (from 0x00) where kept, else 0xFF.
 void ResetRecordingPort(uint8_t idleStatus = 0x00, bool dataKept = false, bool controlKept = false);
 // The next status reads answer these, in order, before idleStatus again.
 void ScriptStatusReads(std::initializer_list<uint8_t> values);

@@ -245,8 +245,6 @@ TEST(BoardScript, ItsOutputAndStatusReachTheConsole) {
     WriteFile(file, text, sizeof text - 1, &written, nullptr);
     CloseHandle(file);
     const std::wstring run = L"--run \"" + script + L"\"";
-    // What a new user tries first: the simulated DLL, left beside the
-    // program, passes the board's check and says so.
     const std::wstring board = g_outFolder + L"\\board.txt";
     file = CreateFileW(board.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     WriteFile(file, "read = 0x00\r\n", 13, &written, nullptr);
@@ -265,6 +263,8 @@ TEST(BoardScript, ItsOutputAndStatusReachTheConsole) {
          {"cannot write the session's record Z:\\no\\such\\folder\\s.txt"}},
         {"a port for the simulated board, as on Linux", L"--port LPT2 " + run, nullptr, 2,
          {"«--port»: имитатору платы порт не нужен.", "Запуск: kalderon-test.exe"}},
+        // What a new user tries first: the simulated DLL, left beside the
+        // program, passes a board's check, and says so.
         {"a script on the simulated board says so", L"--run \"" + board + L"\"", nullptr, 0,
          {"read 0x00\n", "\\board.txt: 1 read and 0 timers as expected on the simulated board\n"}},
         {"a check finds the board", L"--check", nullptr, 0, {"Итог: имитатор платы: плата ответила.", " мкс"}},
@@ -280,7 +280,8 @@ TEST(BoardScript, ItsOutputAndStatusReachTheConsole) {
         SCOPED_TRACE(c.name);
         if (c.board != nullptr && sizeof(void*) == 4) continue;
         const std::wstring& folder = c.noLibrary ? alone : g_simFolder;
-        const std::wstring com = c.noLibrary ? alone + L"\\kalderon-test.com" : g_exe.substr(0, g_exe.size() - 4) + L".com";
+        const std::wstring com =
+            (c.noLibrary ? alone + L"\\kalderon-test" : g_exe.substr(0, g_exe.size() - 4)) + L".com";
         SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
         HANDLE readEnd = nullptr, writeEnd = nullptr;
         ASSERT_TRUE(CreatePipe(&readEnd, &writeEnd, &inherited, 0));
