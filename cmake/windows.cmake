@@ -53,6 +53,7 @@ set_property(SOURCE resources/panel.rc APPEND PROPERTY INCLUDE_DIRECTORIES ${CMA
 add_executable(kalderon-test-com script/kalderon_test_com.cpp ${CMAKE_BINARY_DIR}/version-com.rc)
 set_target_properties(kalderon-test-com PROPERTIES OUTPUT_NAME kalderon-test SUFFIX .com)
 target_include_directories(kalderon-test-com PRIVATE program)  # the path limit
+target_compile_definitions(kalderon-test-com PRIVATE "PORT_LIBRARY_FILE=L\"${PORT_LIBRARY}.dll\"")
 target_link_options(kalderon-test-com PRIVATE -municode -static -static-libgcc -static-libstdc++)
 
 # --- The operator's zip: the program, the simulated board in sim\, a README

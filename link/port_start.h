@@ -18,10 +18,18 @@ bool PortNamed();
 
 // The port taken, as the operator would name it; or, where none is (port is
 // null), why: the English for the console, the Russian (UTF-8) for a box.
+// What a check (port_check.h) and a script's closing line say of the port
+// taken: where it is, whether its control register reads back from the
+// port itself, and the other ports there are.
 struct PortStarted {
     const char* port;
     const char* english;
     const char* russian;
+    const char* where = nullptr;  // the port and its address as the operator reads them, "LPT1
+                                  // (0378)"; null on the simulated board, which is at none
+    bool controlFromPort = true;  // false where a driver answers from its own copy (ppdev)
+    const char* others = "";      // the other parallel ports listed, each as the --port that
+                                  // takes it: "--port LPT3 (D010)"; empty where there is none
 };
 
 // asked: --port's value (null: none named); troubleEnd: kept for what

@@ -2,9 +2,12 @@
 
 #include "board_ops.h"
 #include "board_script.h"
+#include "check_report.h"
+#include "clock.h"
 #include "command_line.h"
 #include "console.h"
 #include "panel_ids.h"
+#include "port_check.h"
 #include "port_io.h"
 #include "port_start.h"
 #include "run_end.h"
@@ -141,7 +144,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const char* const* args = nullptr;
     const int count = ProgramArguments(&args);
     const CommandLine line = ReadCommandLine(count, args, PortNamed());
-    BeginRun(THIS_PROGRAM.product, line.script != nullptr ? RunKind::Script : RunKind::Panel);
+    BeginRun(THIS_PROGRAM.product, line.script != nullptr ? RunKind::Script
+                                   : line.check            ? RunKind::Check
+                                                           : RunKind::Panel);
     // Help, the version, or a usage error: answered, touching no port.
     if (line.asked != ProgramAsked::Panel) {
         const Answer answer = CommandLineAnswer(line, THIS_PROGRAM);
@@ -160,11 +165,20 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Nothing may run on a port that is not there.
     const PortStarted port = PortStart(line.port, EndWithTrouble);
     if (port.port == nullptr) EndWithTrouble(port.english, port.russian);
+    // A check answers in the console, and in a box where no one would see
+    // it there.
+    if (line.check) {
+        static CheckSaid said;
+        const int status =
+            SayPortCheck(CheckPort(port.controlFromPort, ClockNanoseconds), port, *THIS_PROGRAM.check, &said);
+        SayToConsole(said.text, false);
+        EndRun(status, "", said.text);
+    }
     // The script runs in place of the panel, with no window, pausing on the
     // operator's terminal.
     if (line.script != nullptr) {
         StepNotifier = ScriptStepPause;
-        EndRun(RunBoardScript(script));
+        EndRun(RunBoardScript(script, port.where != nullptr ? port.where : port.port));  // or the simulated board
     }
     StepNotifier = PanelStepNotifier;
     if (line.record != nullptr) {

@@ -69,6 +69,15 @@ static void Said(Trouble& message, const PortText& text) {
     Add(message.russian, text.russian);
 }
 
+// "LPT1 (0378)"; a base alone where there is no name: "0378", "0x378".
+static void AddPort(char* to, size_t size, const char* name, uint32_t base, const PortWords& words) {
+    Append(to, size, name);
+    Append(to, size, *name != '\0' ? " (" : "");
+    Append(to, size, words.basePrefix);
+    AppendHex(to, size, base, words.baseDigits);
+    Append(to, size, *name != '\0' ? ")" : "");
+}
+
 // "Parallel ports here: LPT1 (0378), LPT3 (D010).", or that there is none;
 // then the advice.
 static void SayFound(Trouble& message, const FoundPort* found, int count, const PortWords& words,
@@ -78,9 +87,8 @@ static void SayFound(Trouble& message, const FoundPort* found, int count, const 
     } else {
         char listed[TROUBLE_TEXT_MAX / 2] = "";
         for (int i = 0; i < count; ++i) {
-            Add(listed, i == 0 ? "" : ", ", found[i].name, " (", words.basePrefix);
-            AppendHex(listed, sizeof listed, found[i].base, words.baseDigits);
-            Add(listed, ")");
+            Add(listed, i == 0 ? "" : ", ");
+            AddPort(listed, sizeof listed, found[i].name, found[i].base, words);
         }
         Add(message.english, "Parallel ports here: ", listed, ".");
         Add(message.russian, "Параллельные порты этого компьютера: ", listed, ".");
@@ -142,4 +150,24 @@ Trouble ClosedDriverRefusal(const char* libraryFile) {
         "• антивирус поместил драйвер в карантин: восстановите его и добавьте в исключения;\n"
         "• службы защиты от читов в играх: остановите их или удалите.");
     return message;
+}
+
+void NamePorts(NamedPorts* named, const ChosenPort& taken, const FoundPort* found, int count,
+               const PortWords& words) {
+    named->where[0] = named->others[0] = '\0';
+    for (int i = 0; i < count; ++i) {
+        const FoundPort& port = found[i];
+        if (strcmp(port.name, taken.name) == 0 || (taken.base != 0 && port.base == taken.base)) {
+            AddPort(named->where, sizeof named->where, port.name, port.base, words);
+            continue;
+        }
+        Add(named->others, named->others[0] == '\0' ? "--port " : ", --port ");
+        AddPort(named->others, sizeof named->others, port.name, port.base, words);
+    }
+    // Not listed: a base as given, or a device by its path alone.
+    if (named->where[0] != '\0') return;
+    if (taken.base != 0)
+        AddPort(named->where, sizeof named->where, "", taken.base, words);
+    else
+        Add(named->where, taken.name);
 }

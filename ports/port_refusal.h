@@ -47,3 +47,14 @@ Trouble LostPortRefusal(const char* device, int error);
 
 // The port library's kernel driver is not open (libraryFile: inpout32.dll).
 Trouble ClosedDriverRefusal(const char* libraryFile);
+
+// The port taken as a check and a script's closing line name it, "LPT1
+// (0378)" (a base not listed as its base, a device not listed by its path),
+// and the others listed, each as the --port that takes it: "--port LPT3
+// (D010), --port LPT4 (E000)".
+struct NamedPorts {
+    char where[PORT_NAME_MAX + 16];
+    char others[FOUND_PORTS_MAX * (PORT_NAME_MAX + 24)];
+};
+void NamePorts(NamedPorts* named, const ChosenPort& taken, const FoundPort* found, int count,
+               const PortWords& words);

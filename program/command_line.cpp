@@ -7,6 +7,7 @@
 static const char PORT_OPTION[] = "--port";
 static const char RUN_OPTION[] = "--run";
 static const char RECORD_OPTION[] = "--record";
+static const char CHECK_OPTION[] = "--check";
 
 static bool Is(const char* word, const char* name) { return strcmp(word, name) == 0; }
 
@@ -34,7 +35,7 @@ static bool Option(const char* name, int count, const char* const* args, int* at
 CommandLine ReadCommandLine(int count, const char* const* args, bool portNamed) {
     static const char* const OPTIONS[] = {PORT_OPTION, RUN_OPTION, RECORD_OPTION};
     constexpr int PORT = 0, RUN = 1, RECORD = 2, NONE = 3;
-    CommandLine line = {ProgramAsked::Panel, UsageError::None, "", nullptr, nullptr, nullptr};
+    CommandLine line = {ProgramAsked::Panel, UsageError::None, "", nullptr, nullptr, nullptr, false};
     const char* values[NONE] = {};  // by OPTIONS
     for (int i = 0; i < count; ++i) {
         const char* word = args[i];
@@ -49,6 +50,10 @@ CommandLine ReadCommandLine(int count, const char* const* args, bool portNamed) 
                 line.asked = ProgramAsked::Help;
             else if (Is(word, "--version"))
                 line.asked = ProgramAsked::Version;
+            else if (Is(word, CHECK_OPTION) && line.check)
+                error = UsageError::GivenTwice;
+            else if (Is(word, CHECK_OPTION))
+                line.check = true;
             else if (option == NONE)
                 error = word[0] == '-' && word[1] != '\0' ? UsageError::UnknownOption : UsageError::StrayWord;
             else if (option == PORT && !portNamed)
@@ -71,11 +76,15 @@ CommandLine ReadCommandLine(int count, const char* const* args, bool portNamed) 
     if (line.asked != ProgramAsked::Panel) return line;
     line.port = values[PORT];
     line.record = values[RECORD];
-    // A script is not a panel session.
+    // A script is not a panel session, and a check is neither.
     if (line.script != nullptr && line.record != nullptr) {
         line.asked = ProgramAsked::Wrong;
         line.error = UsageError::RecordAndRun;
         line.word = RECORD_OPTION;
+    } else if (line.check && (line.script != nullptr || line.record != nullptr)) {
+        line.asked = ProgramAsked::Wrong;
+        line.error = UsageError::CheckAndMore;
+        line.word = line.script != nullptr ? RUN_OPTION : RECORD_OPTION;
     }
     return line;
 }

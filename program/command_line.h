@@ -27,6 +27,7 @@ struct ProgramWords {
     bool usageErrorNamed;           // a usage error after the product's name and ": "
     const UsageText* usageErrors;   // by UsageError, UsageError::Count of them
     const char* noWindow;           // no window could be opened for the panel: why, and what to do
+    const struct CheckWords* check; // what a check says (check_report.h)
 };
 extern const ProgramWords LINUX_PROGRAM;      // words_linux.cpp
 extern const ProgramWords LINUX_SIM_PROGRAM;  // words_linux.cpp
@@ -35,8 +36,8 @@ extern const ProgramWords WINDOWS_PROGRAM;    // words_windows.cpp: UTF-8, Russi
 extern const ProgramWords& THIS_PROGRAM;
 
 enum class ProgramAsked {
-    Panel,    // open the panel on the port asked for (recording it, --record), or run
-              // the script asked for (--run)
+    Panel,    // open the panel on the port asked for (recording it, --record), run the
+              // script asked for (--run), or check the port and the board (--check)
     Help,     // --help, -h, /?
     Version,  // --version
     Wrong,    // a usage error
@@ -52,6 +53,7 @@ enum class UsageError {
     NoPortNeeded,  // the simulated board
     TooLong,       // a word longer than WORD_BYTES_MAX: the word is the limit, not the word
     RecordAndRun,  // --record with --run: a script is not a panel session
+    CheckAndMore,  // --check with --run or --record: a check runs nothing else
     Count
 };
 
@@ -66,6 +68,7 @@ struct CommandLine {
     const char* script;  // --run's file ("-": standard input), or null for the panel; where
                          // the line is wrong, not null if it has --run anywhere
     const char* record;  // --record's file, or null: the panel's session is not recorded
+    bool check;          // --check: the port and the board checked, in place of the panel
 };
 
 // args are the program's arguments after its name, as UTF-8; every one of

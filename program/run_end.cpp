@@ -54,7 +54,7 @@ void EndRun(int status, const char* said, const char* boxed, bool named) {
     if ((StreamLost(false) != 0 || StreamLost(true) != 0) && status == EXIT_DONE) status = EXIT_TROUBLE;
     // Asked only here: on Windows the asking attaches the starter's console,
     // whose Ctrl+C and closing would then end a running panel.
-    if (boxed != nullptr && g_kind == RunKind::Panel && !StartedFromConsole()) {
+    if (boxed != nullptr && g_kind != RunKind::Script && !StartedFromConsole()) {
         wchar_t caption[64] = L"";
         Add(caption, g_program);
         // An error box takes the platform's own caption, as the panel's do.

@@ -4,9 +4,9 @@
 // one place the process ends, which names the program in its errors and
 // decides whether a box is shown.
 //
-// The rule: what ends the run is said in the console; a panel started
-// without a console or a terminal (from a desktop or a shortcut, where no one
-// reads standard error) says it in a box too. A board script never opens a
+// The rule: what ends the run is said in the console; a panel or a check
+// started without a console or a terminal (from a desktop or a shortcut,
+// where no one reads standard error) says it in a box too. A board script never opens a
 // box, wherever its streams go: a box would hold a loop over boards until
 // someone clicked it. How each platform asks about the console: console.h.
 #pragma once
@@ -14,13 +14,15 @@
 #include "trouble.h"
 
 // The exit statuses, as each program's help lists them.
-constexpr int EXIT_DONE = 0;       // the panel closed, the script ran, the help or the version said
+constexpr int EXIT_DONE = 0;       // the panel closed, the script ran, the help or the version said,
+                                   // a check's board answered
 constexpr int EXIT_TROUBLE = 1;    // the board out of reach, a read found another byte, no window, a
-                                   // record, a trace or the output not written
+                                   // record, a trace or the output not written, a check's port or
+                                   // board silent
 constexpr int EXIT_WRONG = 2;      // a wrong command line or script
 constexpr int EXIT_STOPPED = 130;  // Ctrl+C stopped a script, as a shell reports it
 
-enum class RunKind { Panel, Script };
+enum class RunKind { Panel, Script, Check };
 
 // The entry's first word, before anything is said: the program's name as
 // its errors begin, and the run's kind. Whether there is a console is asked

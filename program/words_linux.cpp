@@ -1,6 +1,7 @@
 // The Linux programs' words: English, as on standard output.
 #include <iterator>
 
+#include "check_report.h"
 #include "command_line.h"
 
 static const UsageText USAGE_ERRORS[] = {
@@ -12,10 +13,42 @@ static const UsageText USAGE_ERRORS[] = {
     {"\"", "\": the simulated board needs no port"},
     {"a word is longer than ", " bytes"},  // the limit in between
     {"\"", "\" cannot go with \"--run\": record the panel, then run the file"},
+    {"\"--check\" cannot go with \"", "\": a check runs nothing else"},
 };
 static_assert(std::size(USAGE_ERRORS) == size_t(UsageError::Count), "a text for each UsageError");
 
 // Both programs open the same panel.
+// A line ending in a space goes on in the next, which a box joins into one
+// paragraph (run_end.cpp).
+const CheckWords LINUX_CHECK_WORDS = {
+    "the simulated board",
+    "Port library: started, on %1.\n",
+    {"Port: nothing answers at %1: \n  its data register read back %3 for %2%4.\n",
+     "Port: %1 answers: \n  its data register read back %3 for %2%4.\n"},
+    "; \n  its control register %2 for %1",
+    "; \n  its control register is not counted: ppdev answers it from its own copy",
+    {"Board: none answered: the timer line stayed set for all %4 reads. \n"
+     "  Check the cable and the board's power.\n",
+     "Board: none answered: the timer line was clear from the first read. \n"
+     "  Check the board's power and its timer.\n",
+     "Board: answered: its timer ran for %1 status reads, \n  %2 ms at %3 µs a read.\n"},
+    "Status lines: %1 with the low nibble selected, %2 with the high.\n",
+    "Read cost: %1 µs a status read on this port, over %2 reads.\n",
+    {"No other parallel port is listed here.\n", "Other parallel ports here: %1.\n"},
+    {"What the check can prove: the port keeps what is written to its data and \n"
+     "  control registers, and the board's timer starts and stops; not the \n"
+     "  board's registers, its read-back or the chip.\n",
+     "What the check can prove: the port keeps what is written to its data \n"
+     "  register (its control register is read from ppdev's own copy, not the \n"
+     "  port), and the board's timer starts and stops; not the board's \n"
+     "  registers, its read-back or the chip.\n",
+     "What the check can prove: nothing of hardware; KALDERON_SIM_BOARD=no-port \n"
+     "  or no-board plays the other verdicts.\n"},
+    {"Verdict: %1: nothing answers.\n", "Verdict: %1: the port answers, no board does.\n",
+     "Verdict: %1: the board answered.\n"},
+    ".",
+};
+
 static const char NO_WINDOW[] =
     "no display to open the panel on. Start it in a desktop session, or with make run, which starts a virtual "
     "display; over ssh, use ssh -X.";
@@ -23,13 +56,16 @@ static const char NO_WINDOW[] =
 const ProgramWords LINUX_PROGRAM = {
     "kalderon-test",
     "kalderon-test",
-    "[--port PORT] [--run FILE | --record FILE]",
+    "[--port PORT] [--check | --run FILE | --record FILE]",
     "The operator's test panel for the device-programmer board on a parallel port.\n"
     "\n"
     "Options:\n"
     "  --port PORT   the port the board hangs on; without it, /dev/parport0:\n"
     "                  a device       --port /dev/parport1\n"
     "                  a base (hex)   --port 0x278    or a range   --port 0x278-0x27F\n"
+    "  --check       check the port and the board instead of opening the panel,\n"
+    "                with no window: whether the port answers at its address,\n"
+    "                whether a board answers on it, what a status read costs\n"
     "  --run FILE    run the board script FILE (- for standard input) instead of\n"
     "                the panel, with no window; each line an operation:\n"
     "                write REGISTER BYTE, read [= BYTE], reset, step [COUNT],\n"
@@ -42,8 +78,9 @@ const ProgramWords LINUX_PROGRAM = {
     "  -h, --help    print this help and exit\n"
     "  --version     print the version and exit\n"
     "\n"
-    "Exit status: 0 when the panel is closed or the script ran; 1 when the board\n"
-    "cannot be reached (no such port, or it cannot be opened), a script's read\n"
+    "Exit status: 0 when the panel is closed, the script ran or the check found a\n"
+    "board; 1 when the board cannot be reached (no such port, or it cannot be\n"
+    "opened, or a check found no port or no board answering), a script's read\n"
     "found another byte or its timer a count outside its band, there is no\n"
     "display for the panel, or the output could not be written; 2 for a wrong\n"
     "command line or script; 130 when Ctrl+C stopped a script.\n"
@@ -53,17 +90,20 @@ const ProgramWords LINUX_PROGRAM = {
     true,
     USAGE_ERRORS,
     NO_WINDOW,
+    &LINUX_CHECK_WORDS,
 };
 
 const ProgramWords LINUX_SIM_PROGRAM = {
     "kalderon-test-sim",
     "kalderon-test-sim",
-    "[--run FILE | --record FILE]",
+    "[--check | --run FILE | --record FILE]",
     "The operator's test panel on a simulated board: no port and no hardware.\n"
     "KALDERON_PORT_TRACE=FILE appends every port access to FILE; a FILE ending\n"
-    "in .vcd is a waveform.\n"
+    "in .vcd is a waveform. KALDERON_SIM_BOARD=no-port plays a port that is not\n"
+    "there, KALDERON_SIM_BOARD=no-board a port with no board on it.\n"
     "\n"
     "Options:\n"
+    "  --check       check the port and the board as on a real port, with no window\n"
     "  --run FILE    run the board script FILE (- for standard input) instead of\n"
     "                the panel, with no window (man kalderon-test)\n"
     "  --record FILE append each command of the panel's session to FILE as a\n"
@@ -71,15 +111,17 @@ const ProgramWords LINUX_SIM_PROGRAM = {
     "  -h, --help    print this help and exit\n"
     "  --version     print the version and exit\n"
     "\n"
-    "Exit status: 0 when the panel is closed or the script ran; 1 when the trace\n"
-    "file cannot be written, a script's read found another byte or its timer a\n"
-    "count outside its band, there is no display for the panel, or the output\n"
-    "could not be written; 2 for a wrong command line or script; 130 when\n"
-    "Ctrl+C stopped a script.\n"
+    "Exit status: 0 when the panel is closed, the script ran or the check found a\n"
+    "board; 1 when the trace file cannot be written, a check found no port or no\n"
+    "board, a script's read found another byte or its timer a count outside its\n"
+    "band, there is no display for the panel, or the output could not be\n"
+    "written; 2 for a wrong command line or script; 130 when Ctrl+C stopped a\n"
+    "script.\n"
     "The manual: man kalderon-test\n",
     "Usage: ",
     "More: ",
     true,
     USAGE_ERRORS,
     NO_WINDOW,
+    &LINUX_CHECK_WORDS,
 };

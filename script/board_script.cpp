@@ -285,15 +285,15 @@ static void SayFound(const BoardScript& script, const ScriptStep& step, uint32_t
 
 // The run's last line where every check held, so that the operator at the
 // bench need not ask for the status: "check.txt: 12 reads and 1 timer as
-// expected".
-static void SayAllHeld(const BoardScript& script, uint64_t reads, uint64_t timers) {
+// expected on LPT1 (0378)".
+static void SayAllHeld(const BoardScript& script, uint64_t reads, uint64_t timers, const char* where) {
     g_said[0] = '\0';
     Add(g_said, script.name, ": ", Number(reads).text, " read", reads == 1 ? "" : "s", " and ", Number(timers).text,
-        " timer", timers == 1 ? "" : "s", " as expected\n");
+        " timer", timers == 1 ? "" : "s", " as expected on ", where, "\n");
     SayToConsole(g_said, false);
 }
 
-int RunBoardScript(const BoardScript& script) {
+int RunBoardScript(const BoardScript& script, const char* where) {
     uint32_t left[SCRIPT_DEPTH_MAX];  // each open repeat's passes still to make after this one
     uint32_t depth = 0;
     uint64_t checked[2] = {};  // the reads, and the timers, that held: each pass of a repeat
@@ -348,7 +348,7 @@ int RunBoardScript(const BoardScript& script) {
         }
     }
     if (!StopAsked()) {
-        SayAllHeld(script, checked[0], checked[1]);
+        SayAllHeld(script, checked[0], checked[1], where);
         return EXIT_DONE;
     }
     SayToConsole("stopped\n", true);

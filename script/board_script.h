@@ -68,12 +68,13 @@ bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, Boar
 
 // Runs it, printing what reads and the timer give; the exit status (as
 // run_end.h names them): EXIT_DONE when every line ran and every check
-// held, closed by a line naming the checks ("check.txt: 12 reads and 1 timer
-// as expected"); EXIT_TROUBLE when a read found another byte or a timer
+// held, closed by a line naming the checks and what they ran on (where:
+// "check.txt: 12 reads and 1 timer as expected on LPT1 (0378)", so that a
+// simulated board left beside the program is seen); EXIT_TROUBLE when a read found another byte or a timer
 // another count; EXIT_STOPPED when the operator stopped it (Ctrl+C, after
 // the operation under way). Its step pauses are ScriptStepPause's: whoever
 // runs it installs that.
-int RunBoardScript(const BoardScript& script);
+int RunBoardScript(const BoardScript& script, const char* where);
 
 // The script at path ("-": standard input) read and checked whole, for the
 // entry to call before the port is taken; where it cannot be read or is

@@ -3,6 +3,8 @@
 // "kalderon-test --run check.txt" comes here: this starts the program beside
 // it with the same arguments and this console's standard handles, waits, and
 // ends with its status, so that cmd shows the output and %ERRORLEVEL%.
+// Where the program cannot start at all for want of its port library, it
+// says so, which the program itself never can.
 #include <windows.h>
 
 #include "text.h"
@@ -16,6 +18,27 @@ static const wchar_t* Arguments(const wchar_t* line) {
     for (; *line != L'\0' && (quoted || (*line != L' ' && *line != L'\t')); ++line)
         if (*line == L'"') quoted = !quoted;
     return line;
+}
+
+// Which library is missing and where it must be, in Russian as the
+// program's own refusals are: wide to a console, UTF-8 to a pipe or a file.
+static void SayLibraryMissing(HANDLE out, wchar_t* program) {
+    static wchar_t said[PATH_CHARS + 512];
+    static char bytes[sizeof said / sizeof said[0] * 3];
+    wchar_t* name = program + lstrlenW(program);
+    while (name > program && name[-1] != L'\\') --name;
+    name[name > program ? -1 : 0] = L'\0';  // the program's folder
+    lstrcpyW(said, L"kalderon-test: нет библиотеки порта " PORT_LIBRARY_FILE L", без неё программа не запускается.\r\n"
+                   L"Её место рядом с программой: ");
+    lstrcatW(said, program);
+    lstrcatW(said, L"\\" PORT_LIBRARY_FILE L"\r\nГде её взять: README.txt, «Если программа не запускается».\r\n");
+    DWORD mode = 0, written = 0;
+    if (GetConsoleMode(out, &mode)) {
+        WriteConsoleW(out, said, DWORD(lstrlenW(said)), &written, nullptr);
+        return;
+    }
+    const int length = WideCharToMultiByte(CP_UTF8, 0, said, -1, bytes, sizeof bytes, nullptr, nullptr);
+    if (length > 1) WriteFile(out, bytes, DWORD(length - 1), &written, nullptr);
 }
 
 int wmain() {
@@ -49,5 +72,9 @@ int wmain() {
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD status = 1;
     GetExitCodeProcess(process.hProcess, &status);
-    return int(status);
+    // The loader's status (0xC0000135) for a program whose DLL is not there:
+    // the port library, the one it imports that Windows does not carry.
+    if (status != DWORD(STATUS_DLL_NOT_FOUND)) return int(status);
+    SayLibraryMissing(startup.hStdError, program);
+    return 1;  // the board cannot be reached, as the program's own refusals end
 }

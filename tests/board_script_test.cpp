@@ -177,7 +177,8 @@ TEST(BoardScriptRun, PutsOnThePortWhatThePanelWouldAndSaysHowItWent) {
     ScriptRun run = RunScript("reset\nwrite control 0x00\nwrite low 0x5A\nread = 0x5A\n");
     expected.insert(expected.end(), read.begin(), read.end());
     EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_EQ(run.output, "read 0x5A\n" + RunFolder() + "script.txt: 1 read and 0 timers as expected\n");
+    EXPECT_EQ(run.output,
+              "read 0x5A\n" + RunFolder() + "script.txt: 1 read and 0 timers as expected on the simulated board\n");
     EXPECT_EQ(run.trace, expected);
 
     run = RunScript("reset\nwrite control 0x00\nwrite low 0x5A\nread = 0x5B\nreset\n");
@@ -219,13 +220,14 @@ TEST(BoardScriptRun, EachOperationAndWayInAsTheReaderPromises) {
         {"--run - reads standard input", "--run -", "reset\nread\n", true, 0, "read 0xFF\n", {}, 0},
         {"timer prints its count", "--run SCRIPT", "timer\n", false, 0, "timer 5000\n", {}, 0},
         {"a timer in its band", "--run SCRIPT", "timer = 4000..6000\n", false, 0,
-         "timer 5000\n" + RunFolder() + "script.txt: 0 reads and 1 timer as expected\n", {}, 0},
+         "timer 5000\n" + RunFolder() + "script.txt: 0 reads and 1 timer as expected on the simulated board\n", {}, 0},
         {"a timer out of its band", "--run SCRIPT", "timer = 10..20\nreset\n", false, 1,
          "timer 5000\n" + RunFolder() + "script.txt:1: expected 10..20, timer 5000\n", {}, 0},
         {"a band's ends are in it", "--run SCRIPT", "timer = 5000\ntimer = 4000..5000\ntimer = 5000..6000\n", false, 0,
-         "script.txt: 0 reads and 3 timers as expected\n", {}, 0},
+         "script.txt: 0 reads and 3 timers as expected on the simulated board\n", {}, 0},
         {"each pass of a repeat's checks counts, a bare read none", "--run SCRIPT",
-         "repeat 3\nread = 0x00\nend\nread\n", false, 0, "script.txt: 3 reads and 0 timers as expected\n", {}, 0},
+         "repeat 3\nread = 0x00\nend\nread\n", false, 0,
+         "script.txt: 3 reads and 0 timers as expected on the simulated board\n", {}, 0},
         {"a script over the limit", "--run SCRIPT", std::string(SCRIPT_BYTES_MAX + 1, '#'), false, 2,
          "cannot read the script " + RunFolder() + "script.txt: it is over a megabyte long", {}, 0},
         {"a usage error before the script is read", "--port x --run missing.txt", "", false, 2,
@@ -246,6 +248,15 @@ TEST(BoardScriptRun, EachOperationAndWayInAsTheReaderPromises) {
          "kalderon-test-sim: cannot write to standard output: No space left on device", {}, 0},
         {"Ctrl+C ends a wait at once", "--run SCRIPT", "wait 100000\n", false, 130, "stopped", {}, 0.5,
          "timeout --preserve-status -s INT 0.5"},
+        // Each of a check's verdicts, as the simulated board plays them.
+        {"a check finds the board", "--check", "", false, 0,
+         "Board: answered: its timer ran for 5000 status reads, \n  ", {}, 0},
+        {"a check finds a port with no board", "--check", "", false, 1,
+         "Verdict: the simulated board: the port answers, no board does.\n", {}, 0, "KALDERON_SIM_BOARD=no-board"},
+        {"a check finds no port", "--check", "", false, 1, "Verdict: the simulated board: nothing answers.\n", {}, 0,
+         "KALDERON_SIM_BOARD=no-port"},
+        {"a board the simulated board cannot play", "--check", "", false, 1, "KALDERON_SIM_BOARD is \"none\"", {}, 0,
+         "KALDERON_SIM_BOARD=none"},
     };
     for (const RunCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -256,6 +267,8 @@ TEST(BoardScriptRun, EachOperationAndWayInAsTheReaderPromises) {
             EXPECT_EQ(run.trace, c.trace);
         }
         EXPECT_GE(run.seconds, c.seconds);
+        for (const std::string& line : run.trace)  // a check writes no board register: never the strobe
+            EXPECT_FALSE(c.arguments == "--check" && line.rfind("W 37A ", 0) == 0 && stoi(line.substr(6), 0, 16) % 2);
     }
 }
 

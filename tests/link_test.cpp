@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "board_ops.h"
+#include "port_check.h"
 #include "recording_port.h"
 #include "step_recorder.h"
 
@@ -196,6 +197,64 @@ TEST_F(LinkTest, MeasureTimerCountsReadsWithTheLineSet) {
     }
     EXPECT_TRUE(StepPauses.empty());
     EXPECT_EQ(AddressCounter.low, 0);
+}
+
+// Each reading of the clock a millisecond after the one before.
+uint64_t g_clock;
+uint64_t MillisecondClock() { return g_clock += 1000000; }
+
+struct CheckCase {
+    const char* name;
+    bool dataKept, controlKept, controlFromPort;
+    uint8_t idleStatus;
+    uint32_t timerReads;  // with the line set, after the two nibbles' reads
+    CheckFound found;
+    size_t statusReads;  // after the timer's start: the timer's, then the cost's
+};
+
+// The check stops at the first link that fails, never strobes, leaves the
+// control port at 0x00 and the data lines as found.
+TEST_F(LinkTest, CheckPortStopsAtTheFirstSilentLinkAndWritesNoBoardRegister) {
+    const size_t board = 6 + CHECK_COST_READS;
+    const CheckCase cases[] = {
+        {"a live board", true, true, true, 0x07, 5, CheckFound::Board, board},
+        {"nothing at the address", false, false, true, 0x07, 5, CheckFound::NoPort, 0},
+        {"the data register alone holds", true, false, true, 0x07, 5, CheckFound::Board, board},
+        {"the control register alone holds", false, true, true, 0x07, 5, CheckFound::Board, board},
+        {"a driver's copy of the control register proves nothing", false, true, false, 0x07, 5, CheckFound::NoPort, 0},
+        {"no board: the line floats set", true, true, false, 0xFF, 0, CheckFound::TimerStuck, TIMER_POLL_LIMIT},
+        {"no board: the line clear from the first read", true, true, true, 0x07, 0, CheckFound::TimerNeverSet, 1},
+    };
+    const uint8_t kept[2] = {0x55, 0xAA}, lost[2] = {0xFF, 0xFF};
+    const uint8_t codes[4] = {6, 4, 2, 0}, floating[4] = {0xFF, 0xFF, 0xFF, 0xFF};
+    for (const CheckCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetRecordingPort(c.idleStatus, c.dataKept, c.controlKept);
+        ScriptStatusReads({0x57, 0xA7});
+        ScriptStatusReads(0xFF, c.timerReads);
+        const PortCheck check = CheckPort(c.controlFromPort, MillisecondClock);
+        EXPECT_EQ(check.found, c.found);
+        EXPECT_EQ(check.costNanoseconds, c.found == CheckFound::Board ? 1000000u : 0u);
+        const uint8_t found = c.dataKept ? 0x00 : 0xFF;
+        PortTrace expected = CheckProbeAccesses(found, c.dataKept ? kept : lost, c.controlKept ? codes : floating);
+        if (c.found != CheckFound::NoPort) {
+            const PortTrace nibbles = ReadBackAccesses(0x57, 0xA7);
+            expected.insert(expected.end(), nibbles.begin(), nibbles.end());
+            expected.insert(expected.end(), {W(0x37A, 0x08), W(0x37A, 0x00)});  // the timer's start
+        }
+        ASSERT_EQ(RecordedPorts.size(), expected.size() + c.statusReads);
+        EXPECT_EQ(PortTrace(RecordedPorts.begin(), RecordedPorts.begin() + expected.size()), expected);
+        uint8_t control = 0xFF, data = 0xFF;
+        for (size_t i = 0; i < RecordedPorts.size(); ++i) {
+            const PortAccess& a = RecordedPorts[i];
+            ASSERT_TRUE(i < expected.size() || a == R(0x379, a.value)) << a;
+            if (a.kind == 'W') (a.port == LPT_DATA ? data : control) = a.value;
+            // A register code or the timer start alone: never the strobe.
+            EXPECT_FALSE(a.kind == 'W' && a.port == LPT_CONTROL && (a.value > 0x08 || a.value % 2 != 0)) << a;
+        }
+        EXPECT_EQ(control, 0x00);
+        EXPECT_EQ(data, found);
+    }
 }
 
 }  // namespace

@@ -97,6 +97,9 @@ TEST(CommandLine, HelpVersionOrTheFirstWrongWord) {
         {{"--record", "s.txt", "--run", "s.txt"}, LINUX_SIM_PROGRAM, ProgramAsked::Wrong, UsageError::RecordAndRun,
          "--record"},
         {{"--record=a", "--record=b"}, LINUX_PROGRAM, ProgramAsked::Wrong, UsageError::GivenTwice, "--record"},
+        {{"--check", "--run", "s.txt"}, LINUX_PROGRAM, ProgramAsked::Wrong, UsageError::CheckAndMore, "--run"},
+        {{"--record", "s.txt", "--check"}, WINDOWS_PROGRAM, ProgramAsked::Wrong, UsageError::CheckAndMore, "--record"},
+        {{"--check", "--check"}, LINUX_SIM_PROGRAM, ProgramAsked::Wrong, UsageError::GivenTwice, "--check"},
     };
     for (const CommandLineCase& c : cases) {
         // The simulated board's library takes no port.
@@ -110,11 +113,13 @@ TEST(CommandLine, HelpVersionOrTheFirstWrongWord) {
     EXPECT_NE(ReadCommandLine(3, lateRun, false).script, nullptr);
     const char* const junk[] = {"--port", "0x378", "junk"};
     EXPECT_STREQ(CommandLineAnswer(ReadCommandLine(3, junk, true), LINUX_PROGRAM).text,
-                 "kalderon-test: unexpected word \"junk\"\nUsage: kalderon-test [--port PORT] [--run FILE | --record FILE]\n"
+                 "kalderon-test: unexpected word \"junk\"\n"
+                 "Usage: kalderon-test [--port PORT] [--check | --run FILE | --record FILE]\n"
                  "More: kalderon-test --help\n");
     const char* const tooLong[] = {LONG_WORD.c_str()};
     EXPECT_STREQ(CommandLineAnswer(ReadCommandLine(1, tooLong, true), WINDOWS_PROGRAM).text,
-                 "Слово длиннее 1023 байт.\nЗапуск: kalderon-test.exe [--port ПОРТ] [--run ФАЙЛ | --record ФАЙЛ]\n"
+                 "Слово длиннее 1023 байт.\n"
+                 "Запуск: kalderon-test.exe [--port ПОРТ] [--check | --run ФАЙЛ | --record ФАЙЛ]\n"
                  "Справка: kalderon-test.exe --help\n");
 }
 
@@ -223,22 +228,24 @@ struct ChoiceCase {
     const std::vector<FoundPort>& found;
     const char* name;  // null: refused
     uint32_t base;
+    const char* where = nullptr;  // as a check and a script name it, and the others listed
+    const char* others = nullptr;
 };
 
 TEST(PortChoice, TheNamedPortOrTheFirstFoundOrWhatThePlatformReachesUnlisted) {
     const std::vector<FoundPort> none;
     const std::vector<FoundPort> secondAlone = {{"/dev/parport1", 0x278}};
     const ChoiceCase cases[] = {
-        {"", WINDOWS, WINDOWS_FOUND, "LPT1", 0x378},
-        {"LPT3", WINDOWS, WINDOWS_FOUND, "LPT3", 0xD010},
+        {"", WINDOWS, WINDOWS_FOUND, "LPT1", 0x378, "LPT1 (0378)", "--port LPT3 (D010)"},
+        {"LPT3", WINDOWS, WINDOWS_FOUND, "LPT3", 0xD010, "LPT3 (D010)", "--port LPT1 (0378)"},
         {"D010-D017", WINDOWS, WINDOWS_FOUND, "LPT3", 0xD010},
-        {"0x278", WINDOWS, WINDOWS_FOUND, "0x278", 0x278},
+        {"0x278", WINDOWS, WINDOWS_FOUND, "0x278", 0x278, "0278", "--port LPT1 (0378), --port LPT3 (D010)"},
         {"LPT2", WINDOWS, WINDOWS_FOUND, nullptr, 0},
         {"/dev/parport0", WINDOWS, WINDOWS_FOUND, nullptr, 0},
         {"", WINDOWS, none, nullptr, 0},
         {"", LINUX, KERNEL_FOUND, "/dev/parport0", 0x378},
-        {"", LINUX, secondAlone, "/dev/parport0", 0},
-        {"0x278", LINUX, KERNEL_FOUND, "/dev/parport1", 0x278},
+        {"", LINUX, secondAlone, "/dev/parport0", 0, "/dev/parport0", "--port /dev/parport1 (0x278)"},
+        {"0x278", LINUX, KERNEL_FOUND, "/dev/parport1", 0x278, "/dev/parport1 (0x278)", "--port /dev/parport0 (0x378)"},
         {"0x3bc", LINUX, KERNEL_FOUND, nullptr, 0},
         {"/dev/parport1", LINUX, KERNEL_FOUND, "/dev/parport1", 0x278},
         {"/dev/null", LINUX, KERNEL_FOUND, "/dev/null", 0},
@@ -251,6 +258,12 @@ TEST(PortChoice, TheNamedPortOrTheFirstFoundOrWhatThePlatformReachesUnlisted) {
         const std::string seen = chosen.name == nullptr ? "(refused)" : chosen.name;
         EXPECT_EQ(seen, c.name == nullptr ? "(refused)" : c.name) << "said: " << c.said;
         EXPECT_EQ(chosen.base, c.base) << "said: " << c.said;
+        if (c.where == nullptr) continue;
+        NamedPorts named;
+        NamePorts(&named, chosen, c.found.data(), int(c.found.size()),
+                  &c.reach == &WINDOWS ? WINDOWS_PORT_WORDS : LINUX_PORT_WORDS);
+        EXPECT_STREQ(named.where, c.where) << "said: " << c.said;
+        EXPECT_STREQ(named.others, c.others) << "said: " << c.said;
     }
 }
 

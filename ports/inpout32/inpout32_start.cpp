@@ -43,15 +43,19 @@ PortStarted PortStart(const char* value, PortTroubleEnd troubleEnd) {
         return {nullptr, refusal.english, refusal.russian};
     }
     if (const SimulatedStartFn start = SimulatedBoardStart()) return start(troubleEnd);
-    // A base needs no list, so Windows is not asked for one.
+    // A base is taken as given, listed or not; the list still names the
+    // other ports.
     static FoundPort found[FOUND_PORTS_MAX];
     const PortArgument asked = ReadPortValue(value);
-    const int count = asked.kind == PortAsked::Base ? 0 : ListParallelPorts(found);
+    const int listed = ListParallelPorts(found);
+    const int count = asked.kind == PortAsked::Base ? 0 : listed;
     const ChosenPort chosen = ChoosePort(asked, found, count, WINDOWS_REACH);
     if (chosen.name == nullptr) {
         refusal = ChoiceRefusal(asked, found, count, WINDOWS_PORT_WORDS, &WINDOWS_NAMING_A_PORT);
         return {nullptr, refusal.english, refusal.russian};
     }
     PortMoveTo(static_cast<uint16_t>(chosen.base));
-    return {chosen.name, nullptr, nullptr};
+    static NamedPorts named;
+    NamePorts(&named, chosen, found, listed, WINDOWS_PORT_WORDS);
+    return {chosen.name, nullptr, nullptr, named.where, true, named.others};
 }

@@ -29,5 +29,8 @@ PortStarted PortStart(const char* value, PortTroubleEnd troubleEnd) {
         refusal = OpeningRefusal(chosen.name, error, found, listed, LINUX_PORT_WORDS, Advice());
         return {nullptr, refusal.english, refusal.russian};
     }
-    return {chosen.name, nullptr, nullptr};
+    static NamedPorts named;
+    NamePorts(&named, chosen, found, listed, LINUX_PORT_WORDS);
+    // ppdev answers a control-register read from parport_pc's own copy.
+    return {chosen.name, nullptr, nullptr, named.where, false, named.others};
 }

@@ -30,6 +30,15 @@ static bool g_traceVcd;  // a waveform rather than text lines
 static char g_tracePath[PATH_BYTES_MAX + 1];  // any path that can be opened, whole
 static int g_traceError;  // why the trace file could not be made, 0 when it could
 static PortTroubleEnd g_troubleEnd;
+static SimPlays g_plays;
+
+// KALDERON_SIM_BOARD's words, by SimPlays.
+static const char* const PLAYS_WORDS[] = {"board", "no-port", "no-board"};
+static_assert(sizeof PLAYS_WORDS / sizeof PLAYS_WORDS[0] == size_t(SimPlays::Count), "a word for each");
+
+// With nothing on the cable the status lines float high, and the port
+// inverts BUSY: the timer line reads set for ever.
+static constexpr uint8_t STATUS_FLOATING = 0x7F;
 
 uint8_t SimBoardPattern(uint32_t address) {
     return static_cast<uint8_t>(address ^ (address >> 8) ^ (address >> 16));
@@ -42,9 +51,12 @@ void SimBoardReset() {
     g_controlPort = 0;
     g_timerLength = SIM_TIMER_DEFAULT_READS;
     g_timerReadsLeft = 0;
+    g_plays = SimPlays::Board;
 }
 
 void SimBoardSetTimerLength(uint32_t reads) { g_timerLength = reads; }
+
+void SimBoardPlay(SimPlays plays) { g_plays = plays; }
 
 uint8_t SimBoardRegister(RegisterCode code) { return g_latches[code & CODE_BITS]; }
 
@@ -135,11 +147,29 @@ bool SimBoardTraceTo(const char* path) {
 PortStarted SimBoardStart(PortTroubleEnd troubleEnd) {
     SimBoardReset();
     g_troubleEnd = troubleEnd;
-    const char* path = EnvironmentUtf8("KALDERON_PORT_TRACE");
-    if (path == nullptr || *path == '\0' || SimBoardTraceTo(path)) return {SIMULATED_BOARD_PORT, nullptr, nullptr};
     static Trouble refusal;
-    SayFileTrouble(&refusal, RecordFile::PortTrace, g_tracePath, g_traceError, true);
-    return {nullptr, refusal.english, refusal.russian};
+    // What it plays: a word it does not know is refused, as a verdict
+    // asked for and not shown would mislead.
+    const char* plays = EnvironmentUtf8("KALDERON_SIM_BOARD");
+    if (plays != nullptr && *plays != '\0') {
+        int at = 0;
+        while (at < int(SimPlays::Count) && strcmp(plays, PLAYS_WORDS[at]) != 0) ++at;
+        if (at == int(SimPlays::Count)) {
+            refusal = {};
+            Add(refusal.english, "KALDERON_SIM_BOARD is \"", plays,
+                "\": the simulated board plays board, no-port or no-board.");
+            Add(refusal.russian, "KALDERON_SIM_BOARD = «", plays,
+                "»: имитатор платы играет board, no-port или no-board.");
+            return {nullptr, refusal.english, refusal.russian};
+        }
+        g_plays = SimPlays(at);
+    }
+    const char* path = EnvironmentUtf8("KALDERON_PORT_TRACE");
+    if (path != nullptr && *path != '\0' && !SimBoardTraceTo(path)) {
+        SayFileTrouble(&refusal, RecordFile::PortTrace, g_tracePath, g_traceError, true);
+        return {nullptr, refusal.english, refusal.russian};
+    }
+    return {SIMULATED_BOARD_PORT, nullptr, nullptr};
 }
 
 // "W 378 5A": three digits for the classic ports, four for a card's.
@@ -199,18 +229,24 @@ static uint8_t ReadStatusPort() {
     return status;
 }
 
+// A port that is not there keeps nothing and reads floating high; a port
+// with no board keeps its registers, and its status lines float.
 extern "C" void PORT_CALL Out32(short port, short value) {
     const uint8_t byte = static_cast<uint8_t>(value);
-    if (IsPort(port, LPT_DATA)) g_dataPort = byte;
-    if (IsPort(port, LPT_CONTROL)) WriteControlPort(byte);
+    if (g_plays != SimPlays::NoPort) {
+        if (IsPort(port, LPT_DATA)) g_dataPort = byte;
+        if (IsPort(port, LPT_CONTROL)) WriteControlPort(byte);
+    }
     Trace('W', port, byte);  // after the write: a waveform shows what it did
 }
 
 extern "C" short PORT_CALL Inp32(short port) {
     uint8_t value = 0xFF;  // an unused port floats high
-    if (IsPort(port, LPT_DATA)) value = g_dataPort;
-    if (IsPort(port, LPT_CONTROL)) value = g_controlPort;
-    if (IsPort(port, LPT_STATUS)) value = ReadStatusPort();
+    if (g_plays != SimPlays::NoPort) {
+        if (IsPort(port, LPT_DATA)) value = g_dataPort;
+        if (IsPort(port, LPT_CONTROL)) value = g_controlPort;
+        if (IsPort(port, LPT_STATUS)) value = g_plays == SimPlays::NoBoard ? STATUS_FLOATING : ReadStatusPort();
+    }
     Trace('R', port, value);
     return value;
 }

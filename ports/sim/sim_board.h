@@ -27,8 +27,16 @@ constexpr uint8_t BOARD_OE = 0x40;
 // What the board presents on its data lines when the chip is not driving them.
 constexpr uint8_t BOARD_BUS_IDLE = 0xFF;
 
+// What the board plays, so that each verdict of a check can be seen with no
+// hardware: a live board; a port that is not there (nothing kept, every
+// read 0xFF); a port with nothing on it (its registers kept, the status
+// lines floating). KALDERON_SIM_BOARD names it at start: board, no-port,
+// no-board.
+enum class SimPlays { Board, NoPort, NoBoard, Count };
+
 // The test interface.
 void SimBoardReset();  // the start state: pattern, latches and ports 0, timer stopped
+void SimBoardPlay(SimPlays plays);  // Board until told
 void SimBoardSetTimerLength(uint32_t reads);  // status reads the timer line stays set
 uint8_t SimBoardRegister(RegisterCode code);  // the latched value
 uint32_t SimBoardAddress();                   // A0-A17 from the latches
@@ -44,8 +52,8 @@ uint8_t SimBoardPresentedByte();            // what read-back would see now
 bool SimBoardTraceTo(const char* path);
 
 // The board's start, once the program's command line is
-// read: the start state, and the trace KALDERON_PORT_TRACE names, whose file
-// is made here, before any access; where it cannot be, that is the start's
-// refusal. Where the variable is not set, a trace a test program has started
-// goes on.
+// read: the start state, what KALDERON_SIM_BOARD says it plays, and the
+// trace KALDERON_PORT_TRACE names, whose file is made here, before any
+// access; where either cannot be, that is the start's refusal. Where the
+// trace's variable is not set, a trace a test program has started goes on.
 PortStarted SimBoardStart(PortTroubleEnd troubleEnd);

@@ -36,7 +36,7 @@ trap 'rm -rf "$tmp"' EXIT
 dpkg-deb -x "$deb" "$tmp"
 entry="$tmp/usr/share/applications/org.example.kalderon_test.desktop"
 desktop-file-validate "$entry" || fail "the desktop entry is not valid"
-for exe in $(sed -n 's/^Exec=//p' "$entry"); do
+for exe in $(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry"); do  # the program, not its arguments
   [ -x "$tmp/usr/bin/$exe" ] || fail "the desktop entry starts $exe, which the package does not hold"
 done
 grep -q '^Actions=' "$entry" || fail "the desktop entry has no action for the simulated board"

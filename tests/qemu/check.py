@@ -144,6 +144,18 @@ def main(console_path, trace_path, printer):
         claimed_then(trace, at_base(wire["panel write"], base), name)
         check("PANEL status=0" in section(console, name), "%s: Esc ended the program with status 0" % name)
 
+    # --- The shipped program's check: a port with nothing on it ----------------
+    start = claimed_then(trace, wire["check probe"], "the check's probe of the data register")
+    if start is not None:
+        check(trace[start + 5] == ("W", DATA, trace[start][2]),
+              "the check wrote the data register back as it found it (0x%02X)" % trace[start][2])
+        check(matches(trace, start + 6, wire["check board"]),
+              "then the control register's codes (never the strobe), the nibbles and the timer's start")
+    text = section(console, "CHECK")
+    check("Verdict: /dev/parport0 (0x378): the port answers, no board does." in text and
+          "ppdev answers it from its own copy" in text and "CHECK status=1" in text,
+          "--check: the port answers, no board does, status 1; the control register's copy not counted")
+
     # --- Refusals ---------------------------------------------------------------
     refusals = [("ENOENT", "No such file or directory", "modules parport_pc and ppdev"),
                 ("EACCES", "Permission denied", "group lp"),

@@ -32,5 +32,17 @@ int main() {
     Print("sequence", sequence);
     // The shipped program's one Write: A16 checked, the control register.
     Print("panel write", WriteCycles({{REG_CONTROL, 0x01}}));
+    // The shipped program's --check: the data register probed (then written
+    // back as found: check.py); the control register's codes, whose reads
+    // ppdev answers from its own copy, off the wire; the status lines with
+    // each nibble selected; the timer's start.
+    const uint8_t data[2] = {}, control[4] = {};
+    const PortTrace probe = CheckProbeAccesses(ANY_STATUS, data, control);
+    Print("check probe", PortTrace(probe.begin(), probe.begin() + 5));
+    PortTrace board;
+    for (size_t i = 6; i < probe.size(); i += 2) board.push_back(probe[i]);
+    Append(board, ReadBackAccesses(ANY_STATUS, ANY_STATUS));
+    Append(board, {W(LPT_CONTROL, CTRL_TIMER_START), W(LPT_CONTROL, 0x00)});
+    Print("check board", board);
     return 0;
 }

@@ -38,6 +38,12 @@ awk '/PPRSTATUS/ { if (!first) first = NR; last = NR; n++ }
            printf "STRACE status_reads=%d other_in_loop=%d\n", n, other }' /tmp/strace.log
 echo "STRACE ioctls=$(grep -c '^ioctl(' /tmp/strace.log) calls=$(grep -c '(' /tmp/strace.log)"
 
+# Nothing is on qemu's port: the shipped program's check must find the port
+# answering and no board.
+echo "== CHECK"
+"$program" --check
+echo "CHECK status=$?"
+
 echo "== EACCES"
 "$guest_test" refuse-as 1000
 

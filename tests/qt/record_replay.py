@@ -43,8 +43,8 @@ status = os.waitstatus_to_exitcode(os.waitpid(pid, 0)[1])
 recorded, replayed = (open(path).read().splitlines() for path in (session, replay))
 lines = open(output).read().splitlines()
 reads = len(re.findall(r"^read = ", open(record).read(), re.M))
-closing = "%s: %d read%s and %d timer%s as expected" % (record, reads, "s" * (reads != 1), len(bands),
-                                                        "s" * (len(bands) != 1))
+closing = "%s: %d read%s and %d timer%s as expected on the simulated board" % (
+    record, reads, "s" * (reads != 1), len(bands), "s" * (len(bands) != 1))
 stray = [line for line in lines[:-1] if not re.fullmatch(r"read 0x[0-9A-F]{2}|timer \d+", line)]
 stray += [] if lines[-1:] == [closing] else ["not the closing line: %s" % lines[-1:]]
 print("replay: %d pauses of %d, status %d; traces of %d and %d accesses; %d stray output lines %s"

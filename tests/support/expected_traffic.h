@@ -59,6 +59,17 @@ inline PortTrace ReadBackAccesses(uint8_t lowStatus, uint8_t highStatus) {
             R(LPT_STATUS, highStatus)};
 }
 
+// A check's probe: the data register found, 0x55 and 0xAA written and read back, the
+// byte found written back; each register code, last to first, to control and read back.
+inline PortTrace CheckProbeAccesses(uint8_t found, const uint8_t (&data)[2], const uint8_t (&control)[4]) {
+    PortTrace trace = {R(LPT_DATA, found)};
+    for (int i = 0; i < 2; ++i) trace.insert(trace.end(), {W(LPT_DATA, uint8_t(0x55 << i)), R(LPT_DATA, data[i])});
+    trace.push_back(W(LPT_DATA, found));
+    for (int i = 0; i < 4; ++i)
+        trace.insert(trace.end(), {W(LPT_CONTROL, uint8_t(REG_ADDR_HIGH - 2 * i)), R(LPT_CONTROL, control[i])});
+    return trace;
+}
+
 // Reset: control lines, data, address high, address low.
 const std::vector<RegisterWrite> RESET_WRITES = {
     {REG_CONTROL, 0xC0}, {REG_DATA, 0xFF}, {REG_ADDR_HIGH, 0x00}, {REG_ADDR_LOW, 0x00}};

@@ -233,6 +233,8 @@ struct ConsoleCase {
     const char* trace;  // KALDERON_PORT_TRACE, or null
     DWORD status;
     std::vector<std::string> says;
+    const char* board = nullptr;  // KALDERON_SIM_BOARD: what the simulated board plays
+    bool noLibrary = false;       // the program alone in a folder, its port library not beside it
 };
 
 TEST(BoardScript, ItsOutputAndStatusReachTheConsole) {
@@ -243,6 +245,15 @@ TEST(BoardScript, ItsOutputAndStatusReachTheConsole) {
     WriteFile(file, text, sizeof text - 1, &written, nullptr);
     CloseHandle(file);
     const std::wstring run = L"--run \"" + script + L"\"";
+    const std::wstring board = g_outFolder + L"\\board.txt";
+    file = CreateFileW(board.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    WriteFile(file, "read = 0x00\r\n", 13, &written, nullptr);
+    CloseHandle(file);
+    // The program and its .com alone, as copied without the port library.
+    const std::wstring alone = g_outFolder + L"\\no-library";
+    CreateDirectoryW(alone.c_str(), nullptr);
+    CopyFileW(g_exe.c_str(), (alone + L"\\kalderon-test.exe").c_str(), FALSE);
+    CopyFileW((g_exe.substr(0, g_exe.size() - 4) + L".com").c_str(), (alone + L"\\kalderon-test.com").c_str(), FALSE);
     const ConsoleCase cases[] = {
         {"a read that finds another byte", run, nullptr, 1, {"read 0x00\n", "check.txt:3: expected 0x01, read 0x00"}},
         {"the help", L"--help", nullptr, 0, {"Запуск: kalderon-test.exe", "Руководство: README.txt"}},
@@ -252,10 +263,25 @@ TEST(BoardScript, ItsOutputAndStatusReachTheConsole) {
          {"cannot write the session's record Z:\\no\\such\\folder\\s.txt"}},
         {"a port for the simulated board, as on Linux", L"--port LPT2 " + run, nullptr, 2,
          {"«--port»: имитатору платы порт не нужен.", "Запуск: kalderon-test.exe"}},
+        // What a new user tries first: the simulated DLL, left beside the
+        // program, passes a board's check, and says so.
+        {"a script on the simulated board says so", L"--run \"" + board + L"\"", nullptr, 0,
+         {"read 0x00\n", "\\board.txt: 1 read and 0 timers as expected on the simulated board\n"}},
+        {"a check finds the board", L"--check", nullptr, 0, {"Итог: имитатор платы: плата ответила.", " мкс"}},
+        // One width is enough for the rest of the verdicts.
+        {"a check finds a port with no board", L"--check", nullptr, 1,
+         {"Платы нет: линия таймера установлена все 100000", "Итог: имитатор платы: порт отвечает, плата нет."},
+         "no-board"},
+        {"a check finds no port", L"--check", nullptr, 1, {"Итог: имитатор платы: ничего не отвечает."}, "no-port"},
+        {"no port library beside the program", L"--help", nullptr, 1,
+         {"нет библиотеки порта inpout", "no-library\\inpout"}, nullptr, true},
     };
-    const std::wstring com = g_exe.substr(0, g_exe.size() - 4) + L".com";
     for (const ConsoleCase& c : cases) {
         SCOPED_TRACE(c.name);
+        if (c.board != nullptr && sizeof(void*) == 4) continue;
+        const std::wstring& folder = c.noLibrary ? alone : g_simFolder;
+        const std::wstring com =
+            (c.noLibrary ? alone + L"\\kalderon-test" : g_exe.substr(0, g_exe.size() - 4)) + L".com";
         SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
         HANDLE readEnd = nullptr, writeEnd = nullptr;
         ASSERT_TRUE(CreatePipe(&readEnd, &writeEnd, &inherited, 0));
@@ -266,8 +292,9 @@ TEST(BoardScript, ItsOutputAndStatusReachTheConsole) {
         startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
         startup.hStdOutput = startup.hStdError = writeEnd;
         SetEnvironmentVariableA("KALDERON_PORT_TRACE", c.trace);
+        SetEnvironmentVariableA("KALDERON_SIM_BOARD", c.board);
         PROCESS_INFORMATION process = {};
-        ASSERT_TRUE(StartProgram(L"\"" + com + L"\" " + c.arguments, g_simFolder.c_str(), startup, &process));
+        ASSERT_TRUE(StartProgram(L"\"" + com + L"\" " + c.arguments, folder.c_str(), startup, &process));
         CloseHandle(writeEnd);
         std::string output;
         char buffer[256];

@@ -92,6 +92,25 @@ TEST(PortChoice, TheFirstListedPortOrTheOneNamedOrARefusalBeforeAnyAccess) {
     ListPorts({});
 }
 
+// A port Windows lists where nothing answers (the stand-in plays one): the
+// check, started as from Explorer, says so in a box, naming the address and
+// the other ports, and writes no board register.
+TEST(PortChoice, ACheckNamesAPortWhereNothingAnswersAndTheOthers) {
+    ListPorts({ONBOARD_LPT1, PCIE_LPT3});
+    SetEnvironmentVariableA("KALDERON_SIM_BOARD", "no-port");
+    Panel p = Launch(g_standInFolder, L"--check --port LPT3");
+    SetEnvironmentVariableA("KALDERON_SIM_BOARD", nullptr);
+    HWND box = WaitForDialog(p.process.dwProcessId, nullptr, 0);
+    for (const wchar_t* said : {L"Порт LPT3 (D010) не отвечает", L"Другие порты: --port LPT1 (0378).",
+                                L"Итог: LPT3 (D010): ничего не отвечает."})
+        EXPECT_NE(BoxText(box).find(said), std::wstring::npos) << Utf8(said);
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    EXPECT_EQ(WaitForExit(p), 1);
+    for (const std::string& line : Trace(p))
+        EXPECT_FALSE(line.rfind("W D012 ", 0) == 0 && std::stoi(line.substr(7), nullptr, 16) % 2 != 0) << line;
+    ListPorts({});
+}
+
 // A laptop with no parallel port is where the simulated board is tried: it
 // looks nothing up and refuses nothing (a --port beside it is a usage
 // error, as on Linux: panel_e2e.cpp).

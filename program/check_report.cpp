@@ -1,0 +1,91 @@
+#include "check_report.h"
+
+#include "run_end.h"
+#include "text.h"
+
+// The pattern with %1 to %5 replaced by the values.
+static void Fill(CheckSaid* said, const char* pattern, const char* a = "", const char* b = "", const char* c = "",
+                 const char* d = "", const char* e = "") {
+    const char* const values[] = {a, b, c, d, e};
+    char piece[2] = "";
+    for (const char* at = pattern; *at != '\0'; ++at) {
+        if (at[0] == '%' && at[1] >= '1' && at[1] <= '5') {
+            Add(said->text, values[*++at - '1']);
+            continue;
+        }
+        piece[0] = *at;
+        Add(said->text, piece);
+    }
+}
+
+// "0x55 0xAA"
+struct ByteList {
+    char text[32];
+};
+static ByteList Bytes(const uint8_t* bytes, int count) {
+    ByteList list = {};
+    for (int i = 0; i < count; ++i) {
+        Add(list.text, i == 0 ? "0x" : " 0x");
+        AppendHex(list.text, sizeof list.text, bytes[i], 2);
+    }
+    return list;
+}
+
+// A number with three decimals: "5.000", "0,004". Its thousandths after a
+// leading 1, so that the digits are always there to cut at.
+struct Decimals {
+    char text[24];
+};
+static Decimals Thousandths(double value, const char* point) {
+    constexpr uint32_t LEAD = 1000000000;  // up to 999999.999
+    char digits[12] = "";
+    AppendDecimal(digits, sizeof digits, LEAD + uint32_t(int64_t(value * 1000 + 0.5)) % LEAD);
+    const char* whole = digits + 1;
+    while (whole < digits + 6 && *whole == '0') ++whole;
+    const char fraction[] = {digits[7], digits[8], digits[9], '\0'};
+    digits[7] = '\0';
+    Decimals d = {};
+    Add(d.text, whole, point, fraction);
+    return d;
+}
+
+static Decimals Count(uint32_t n) {
+    Decimals d = {};
+    AppendDecimal(d.text, sizeof d.text, n);
+    return d;
+}
+
+static constexpr DecimalDigits POLL_LIMIT(TIMER_POLL_LIMIT), COST_READS(CHECK_COST_READS);
+
+int SayPortCheck(const PortCheck& check, const PortStarted& port, const CheckWords& words, CheckSaid* said) {
+    said->text[0] = '\0';
+    const char* where = port.where != nullptr ? port.where : words.simulatedBoard;
+    Fill(said, words.started, where);
+
+    CheckSaid control = {};
+    if (port.controlFromPort)
+        Fill(&control, words.control, Bytes(CHECK_CONTROL, CHECK_CONTROL_COUNT).text,
+             Bytes(check.controlRead, CHECK_CONTROL_COUNT).text);
+    else
+        Fill(&control, words.controlNotCounted);
+    const bool answers = check.found != CheckFound::NoPort;
+    Fill(said, words.port[answers], where, Bytes(CHECK_DATA, CHECK_DATA_COUNT).text,
+         Bytes(check.dataRead, CHECK_DATA_COUNT).text, control.text);
+
+    const bool board = check.found == CheckFound::Board;
+    if (answers) {
+        // The cost through a double: a 32-bit program then needs no 64-bit
+        // division from the compiler's library.
+        const double readNanoseconds = double(int64_t(check.costNanoseconds)) / CHECK_COST_READS;
+        const Decimals microseconds = Thousandths(readNanoseconds / 1000, words.decimalPoint);
+        const Decimals milliseconds = Thousandths(readNanoseconds * check.count / 1000000, words.decimalPoint);
+        Fill(said, words.board[int(check.found) - int(CheckFound::TimerStuck)], Count(check.count).text,
+             milliseconds.text, microseconds.text, POLL_LIMIT.text);
+        Fill(said, words.statusLines, Bytes(&check.status[0], 1).text, Bytes(&check.status[1], 1).text);
+        if (board) Fill(said, words.cost, microseconds.text, COST_READS.text);
+    }
+    if (!board) Fill(said, words.others[port.others != nullptr && port.others[0] != '\0'], port.others);
+    Fill(said, words.proves[port.where == nullptr ? 2 : port.controlFromPort ? 0 : 1]);
+    Fill(said, words.verdict[board ? 2 : answers ? 1 : 0], where);
+    return board ? EXIT_DONE : EXIT_TROUBLE;
+}
