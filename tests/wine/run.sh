@@ -76,9 +76,10 @@ else
     if [ -n "${KALDERON_32BIT_IN_VM:-}" ]; then
       why="KALDERON_32BIT_IN_VM is set"
     # Where / is no mount point (a root entered with plain chroot) its
-    # propagation cannot be made private, and in a chroot no user namespace
-    # can be made either: the run's mounts could not be kept from this
-    # machine's, so they are made in the guest, whose / is its own.
+    # propagation cannot be made private, and a chroot can make no user
+    # namespace (whose copies of the mounts would be slaves) either; left
+    # as they are, the run's mounts could reach the caller's. There they are
+    # made in the guest, whose / is its own.
     elif ! out=$(unshare $as --mount --propagation private true 2>&1); then
       why="its mounts cannot be made private to it here ($(echo "$out" | head -n 1))"
     elif ! out=$("$root/lib/ld-linux.so.2" --version 2>&1); then
