@@ -173,7 +173,7 @@ run qemu-system-x86_64 -machine pc -accel tcg,thread=multi -cpu max,smap=off -sm
   -append "console=ttyS0 panic=-1 quiet loglevel=3 mitigations=off$append" \
   -serial "file:$work/console.log" \
   -virtfs local,path=/,mount_tag=host,security_model=none,readonly=on,multidevs=remap \
-  "${virtfs[@]}" "${qemu_args[@]}"
+  "${virtfs[@]}" "${qemu_args[@]}" || echo "FAIL: qemu-system-x86_64 ended with status $?"
 
 cat "$work/output.log" 2>/dev/null || true
 if [ ! -s "$work/status" ]; then

@@ -44,20 +44,26 @@ else
   fi
   # A command in the root, as root (the caller mapped to root where it is
   # not), with the folders the run reads and writes at their own paths; the
-  # mounts end with it. Its /tmp is a folder of this run: the wineserver's
-  # socket is kept there, apart from every other user's and run's, and the
-  # X server's sockets are seen in it.
+  # mounts end with it, and are private to it. Its /tmp is a folder of this
+  # run: the wineserver's socket is kept there, apart from every other
+  # user's and run's, and the X server's sockets are seen in it. It is
+  # mounted before the folders of the run, which may lie under /tmp; the
+  # checkout before the build, which may lie in it.
+  as=""
+  [ "$(id -u)" -eq 0 ] || as=--map-root-user
   run() {
-    as=""
-    [ "$(id -u)" -eq 0 ] || as=--map-root-user
     unshare $as --mount --propagation private /bin/sh -c '
       set -eu
       root=$1 tmp=$2; shift 2
-      for folder in /proc /dev /sys "$KALDERON_BUILD" "$KALDERON_SOURCE"; do
+      for folder in /proc /dev /sys; do
         mkdir -p "$root$folder"
         mount --rbind "$folder" "$root$folder"
       done
       mount --bind "$tmp" "$root/tmp"
+      for folder in "$KALDERON_SOURCE" "$KALDERON_BUILD"; do
+        mkdir -p "$root$folder"
+        mount --rbind "$folder" "$root$folder"
+      done
       for folder in /tmp/.X11-unix "$WINEPREFIX"; do
         mkdir -p "$folder" "$root$folder"
         mount --bind "$folder" "$root$folder"
@@ -69,14 +75,23 @@ else
     why=""
     if [ -n "${KALDERON_32BIT_IN_VM:-}" ]; then
       why="KALDERON_32BIT_IN_VM is set"
+    # Where / is no mount point (a root entered with plain chroot) its
+    # propagation cannot be made private, and a chroot can make no user
+    # namespace (whose copies of the mounts would be slaves) either; left
+    # as they are, the run's mounts could reach the caller's. There they are
+    # made in the guest, whose / is its own.
+    elif ! out=$(unshare $as --mount --propagation private true 2>&1); then
+      why="its mounts cannot be made private to it here ($(echo "$out" | head -n 1))"
     elif ! out=$("$root/lib/ld-linux.so.2" --version 2>&1); then
       why="this machine cannot run 32-bit programs ($(echo "$out" | head -n 1))"
     fi
     if [ -n "$why" ]; then
       echo "The 32-bit run goes to a virtual machine: $why."
       # The guest's prefix lives in its own memory; the results land in the
-      # build folder, which the guest shares.
-      exec "$here/../vm/vm.sh" --share "$build" "$build/vm" \
+      # build folder. The checkout and the build are shared at their own
+      # paths, so that they are seen wherever they lie, where the guest has
+      # folders of its own (/run, /dev/shm) too.
+      exec "$here/../vm/vm.sh" --share "$source_dir" --share "$build" "$build/vm" \
         env KALDERON_WINEPREFIX=/tmp/kalderon-wineprefix KALDERON_WINE32_ROOT="$root" \
         "$here/run.sh" 32 "$build" "$driver" "$@"
     fi
@@ -94,9 +109,16 @@ unset LANGUAGE
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 
 # Everything this run starts ends with it, on every way out: the long
-# commands run in the background, so that a signal is taken at once.
-child="" started_x="" chroot_tmp=""
+# commands run in the background, so that a signal is taken at once. A
+# harness step that fails, however (set -e too), is named with its status
+# and the end of its log; the test's own failures speak for themselves.
+child="" started_x="" chroot_tmp="" step="" step_log=""
 cleanup() {
+  ended=$?
+  if [ "$ended" -ne 0 ] && [ -n "$step" ]; then
+    echo "FAIL: $step (status $ended)"
+    [ -z "$step_log" ] || tail -n 20 "$step_log"
+  fi
   [ -z "$child" ] || kill "$child" 2>/dev/null || true
   run "$wineserver" -k 2>/dev/null || true
   [ -z "$started_x" ] || kill "$started_x" 2>/dev/null || true
@@ -111,8 +133,10 @@ waited() {
   child=$!
   wait "$child" && child="" || { status=$?; child=""; return "$status"; }
 }
+step="making the run's folder in ${TMPDIR:-/tmp}"
 [ "$bits" = 64 ] || chroot_tmp=$(mktemp -d "${TMPDIR:-/tmp}/kalderon-wine32.XXXXXX")
 
+step="starting an X server"
 unset WAYLAND_DISPLAY
 . "$here/../../scripts/xvfb.sh"
 start_xvfb
@@ -125,13 +149,14 @@ w() { printf 'Z:%s' "$1" | tr / '\\'; }
 # prefix is set up in as few as it can be, once.
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   started=$(date +%s)
-  waited run "$wine" wineboot -i >/dev/null 2>&1
+  step="making the Wine prefix $WINEPREFIX" step_log=$build/wine-prefix.log
+  waited run "$wine" wineboot -i >"$step_log" 2>&1
   # Without a window manager Wine draws the frames itself; and it must not
   # grab the keyboard focus from other programs' windows.
   printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Managed"="N"\n"Decorated"="Y"\n' \
     >"$build/x11-driver.reg"
-  run "$wine" regedit /S "$(w "$build/x11-driver.reg")" >/dev/null 2>&1
-  waited run "$wineserver" -w
+  run "$wine" regedit /S "$(w "$build/x11-driver.reg")" >>"$step_log" 2>&1
+  waited run "$wineserver" -w >>"$step_log" 2>&1
   echo "The Wine prefix was made in $(($(date +%s) - started)) s."
 fi
 # The frame's close box is a Marlett glyph, which Wine draws as a plain "r"
@@ -139,6 +164,7 @@ fi
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 [ -f "$fonts/marlett.ttf" ] || cp "${root:-}/usr/share/wine/fonts/marlett.ttf" "$fonts/" 2>/dev/null || true
 
+step="" step_log=""
 rm -f "$build/panel.bmp" "$build/panel.png" "$build/windows-write-read.vcd"
 status=0
 waited run "$wine" "$driver" "$(w "$build/kalderon-test.exe")" "$(w "$build/sim")" "$(w "$build/closed-driver")" \
