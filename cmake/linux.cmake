@@ -3,7 +3,7 @@
 function(add_program name port_library words)
   add_executable(${name} ${CMAKE_SOURCE_DIR}/platform/qt/main.cpp ${CMAKE_SOURCE_DIR}/program/this_program.cpp)
   target_compile_definitions(${name} PRIVATE PROGRAM_WORDS=${words})
-  target_link_libraries(${name} PRIVATE panel ${port_library} panel_resources)
+  target_link_libraries(${name} PRIVATE start panel ${port_library} panel_resources)
   # At the top of the build tree, where make run and the package expect them.
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endfunction()

@@ -31,7 +31,7 @@ function(add_program name port_library words)
   add_executable(${name} WIN32 program/this_program.cpp program/runtime_windows.cpp resources/panel.rc
     ${CMAKE_BINARY_DIR}/version.rc)
   target_compile_definitions(${name} PRIVATE PROGRAM_WORDS=${words})
-  target_link_libraries(${name} PRIVATE panel ${port_library})
+  target_link_libraries(${name} PRIVATE start panel ${port_library})
   # Runtime linked in: the program imports only system DLLs and the port library.
   target_link_options(${name} PRIVATE -municode -static -static-libgcc -static-libstdc++
     -Wl,--disable-auto-import -Wl,--disable-runtime-pseudo-reloc)
@@ -40,7 +40,7 @@ add_program(kalderon-test port_inpout32 WINDOWS_PROGRAM)
 # Across the link and the port library, so that the move of each access to
 # the chosen port is an add in the caller, not a call of its own. The
 # objects the simulated board's DLL shares carry plain code too.
-set_property(TARGET kalderon-test panel link board_script command_line run_end program_text port_inpout32 port_choice
+set_property(TARGET kalderon-test start panel link board_script command_line run_end program_text port_inpout32 port_choice
   PROPERTY INTERPROCEDURAL_OPTIMIZATION ON)
 target_compile_options(port_choice PRIVATE -ffat-lto-objects)
 target_compile_options(program_text PRIVATE -ffat-lto-objects)
@@ -50,7 +50,7 @@ set_property(SOURCE resources/panel.rc APPEND PROPERTY INCLUDE_DIRECTORIES ${CMA
 
 # The console's way in: cmd runs kalderon-test.com before kalderon-test.exe,
 # and waits for it, with the program's output and exit status.
-add_executable(kalderon-test-com script/kalderon_test_com.cpp ${CMAKE_BINARY_DIR}/version-com.rc)
+add_executable(kalderon-test-com start/kalderon_test_com.cpp ${CMAKE_BINARY_DIR}/version-com.rc)
 set_target_properties(kalderon-test-com PROPERTIES OUTPUT_NAME kalderon-test SUFFIX .com)
 target_include_directories(kalderon-test-com PRIVATE program)  # the path limit
 target_compile_definitions(kalderon-test-com PRIVATE "PORT_LIBRARY_FILE=L\"${PORT_LIBRARY}.dll\"")

@@ -1,24 +1,13 @@
 #include "panel_dialog.h"
 
-#include "board_ops.h"
-#include "board_script.h"
-#include "check_report.h"
-#include "clock.h"
-#include "command_line.h"
-#include "console.h"
 #include "panel_ids.h"
-#include "port_check.h"
-#include "port_io.h"
-#include "port_start.h"
-#include "run_end.h"
-#include "session_record.h"
 #include "text.h"
 
 PanelSessionState PanelSession = {nullptr, nullptr};
-CommandDone PanelCommandDone = nullptr;
+static CommandDone PanelCommandDone = nullptr;
 
 
-uint8_t GatherInputByte(HWND window) {
+static uint8_t GatherInputByte(HWND window) {
     uint8_t data = 0;
     for (int i = 0; i < PANEL_BITS; ++i)
         data |= static_cast<uint8_t>((IsDlgButtonChecked(window, IDC_BIT0 + i) & 1) << i);
@@ -27,25 +16,20 @@ uint8_t GatherInputByte(HWND window) {
 
 // IDC_SEL_CONTROL itself is never looked at, so no selection at all also
 // means the control register.
-RegisterCode SelectedRegister(HWND window) {
+static RegisterCode SelectedRegister(HWND window) {
     if (IsDlgButtonChecked(window, IDC_SEL_DATA) == BST_CHECKED) return REG_DATA;
     if (IsDlgButtonChecked(window, IDC_SEL_ADDR_HIGH) == BST_CHECKED) return REG_ADDR_HIGH;
     if (IsDlgButtonChecked(window, IDC_SEL_ADDR_LOW) == BST_CHECKED) return REG_ADDR_LOW;
     return REG_CONTROL;
 }
 
-void ShowReadByte(HWND window, uint8_t value) {
+static void ShowReadByte(HWND window, uint8_t value) {
     for (int i = 0; i < PANEL_BITS; ++i) {
         const WPARAM state = ((value >> i) & 1) ? BST_CHECKED : BST_UNCHECKED;
         SendDlgItemMessageW(window, IDC_READ_BIT0 + i, BM_SETCHECK, state, 0);
     }
 }
 
-DecimalText FormatDecimal(uint32_t n) {
-    DecimalText out = {};
-    AppendDecimal(out.text, sizeof out.text / sizeof out.text[0], n);
-    return out;
-}
 
 // A box with no caption (the platform's default title), no icon and only
 // OK, owned by the panel, which stays disabled until it is dismissed.
@@ -103,8 +87,9 @@ static BOOL RunCommand(HWND window, WPARAM command) {
     case IDC_TIMER_TEST: {
         const uint32_t count = MeasureTimer();
         Done(BoardCommand::Timer, 0, count);  // before its box, which may stay up long
-        const DecimalText shown = FormatDecimal(count);
-        ShowBox(shown.text);
+        wchar_t shown[24] = L"";  // plain digits, as many as a count has
+        Add(shown, DecimalDigits(count).text);
+        ShowBox(shown);
         return TRUE;
     }
     case IDC_SPARE1:
@@ -134,59 +119,9 @@ INT_PTR CALLBACK PanelDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
     }
 }
 
-// The whole start, one story: each step returns what it found, and where
-// the run goes no further, it ends here with that step's status: the
-// command line's (0 for help or the version, 2 for a usage error), the
-// script's (2), a refusal of the record's file or the port (1). Only what
-// fails later, inside a command (a port gone, a line of a record or a trace
-// not written), ends the run from where it failed, through the same EndRun.
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    const char* const* args = nullptr;
-    const int count = ProgramArguments(&args);
-    const CommandLine line = ReadCommandLine(count, args, PortNamed());
-    BeginRun(THIS_PROGRAM.product, line.script != nullptr ? RunKind::Script
-                                   : line.check            ? RunKind::Check
-                                                           : RunKind::Panel);
-    // Help, the version, or a usage error: answered, touching no port.
-    if (line.asked != ProgramAsked::Panel) {
-        const Answer answer = CommandLineAnswer(line, THIS_PROGRAM);
-        EndRun(line.asked == ProgramAsked::Wrong ? EXIT_WRONG : EXIT_DONE, answer.text,
-               ANSWER_IN_BOX ? answer.text : nullptr);
-    }
-    // A board script is read and checked whole, and a session's record
-    // opened, before the port is taken: a wrong word never reaches it.
-    static BoardScript script;
-    static ScriptTrouble scriptTrouble;
-    if (line.script != nullptr && !LoadBoardScript(line.script, &script, &scriptTrouble))
-        EndRun(EXIT_WRONG, scriptTrouble.said, nullptr, scriptTrouble.named);
-    static Trouble recordTrouble;
-    if (line.record != nullptr && !StartRecording(line.record, &recordTrouble))
-        EndWithTrouble(recordTrouble.english, recordTrouble.russian);
-    // Nothing may run on a port that is not there.
-    const PortStarted port = PortStart(line.port, EndWithTrouble);
-    if (port.port == nullptr) EndWithTrouble(port.english, port.russian);
-    // A check answers in the console, and in a box where no one would see
-    // it there.
-    if (line.check) {
-        static CheckSaid said;
-        const int status =
-            SayPortCheck(CheckPort(port.controlFromPort, ClockNanoseconds), port, *THIS_PROGRAM.check, &said);
-        SayToConsole(said.text, false);
-        EndRun(status, "", said.text);
-    }
-    // The script runs in place of the panel, with no window, pausing on the
-    // operator's terminal.
-    if (line.script != nullptr) {
-        StepNotifier = ScriptStepPause;
-        EndRun(RunBoardScript(script, port.where != nullptr ? port.where : port.port));  // or the simulated board
-    }
+bool ShowPanel(CommandDone commandDone) {
     StepNotifier = PanelStepNotifier;
-    if (line.record != nullptr) {
-        RecordHead(THIS_PROGRAM.product, port.port);
-        PanelCommandDone = RecordCommand;
-    }
+    PanelCommandDone = commandDone;
     PanelSession.instance = GetModuleHandleW(nullptr);
-    if (DialogBoxParamW(PanelSession.instance, MAKEINTRESOURCEW(IDD_PANEL), nullptr, PanelDialogProc, 0) == -1)
-        EndRun(EXIT_TROUBLE, THIS_PROGRAM.noWindow, nullptr, true);
-    EndRun(EXIT_DONE);
+    return DialogBoxParamW(PanelSession.instance, MAKEINTRESOURCEW(IDD_PANEL), nullptr, PanelDialogProc, 0) != -1;
 }

@@ -2,7 +2,7 @@
 // the operator may say with --port, what a port's name and place must be,
 // and which of the ports the platform found is taken. Each platform only
 // finds its ports (port_choice.cpp has no platform header) and opens the one
-// chosen, in its library's start (link/port_start.h); every refusal is
+// chosen, in its library's start (port_start.h); every refusal is
 // port_refusal.h's.
 #pragma once
 

@@ -123,35 +123,6 @@ void AppendHex(char* to, size_t size, uint32_t n, int digits) {
     Append(to, size, hex + at);
 }
 
-// Divided by ten in 16-bit pieces: a 32-bit program then needs no 64-bit
-// division from the compiler's library.
-static uint32_t DivideByTen(uint64_t* n) {
-    uint64_t quotient = 0;
-    uint32_t rest = 0;
-    for (int shift = 48; shift >= 0; shift -= 16) {
-        const uint32_t piece = rest << 16 | uint32_t(*n >> shift & 0xFFFF);
-        quotient |= uint64_t(piece / 10) << shift;
-        rest = piece % 10;
-    }
-    *n = quotient;
-    return rest;
-}
-
-void AppendDecimal(char* to, size_t size, uint64_t n) {
-    char digits[21] = {};
-    int at = 20;
-    do {
-        digits[--at] = char('0' + DivideByTen(&n));
-    } while (n != 0);
-    Append(to, size, digits + at);
-}
-
-void AppendDecimal(wchar_t* to, size_t size, uint64_t n) {
-    char digits[21] = "";
-    AppendDecimal(digits, sizeof digits, n);
-    Append(to, size, digits);
-}
-
 // --- Reading numbers -----------------------------------------------------------
 
 static unsigned DigitValue(char c) {

@@ -1,7 +1,8 @@
 // Texts for the operator, built by hand into terminated buffers that cut at
 // their end: no printf family, which on Windows brings MinGW's own (with a
 // floating-point converter) into every program and DLL. Also the one UTF-8
-// codec, the one decimal formatter and the one number reader of the program.
+// codec, the one decimal formatter (DecimalDigits) and the one number reader
+// of the program.
 #pragma once
 
 #include <cstddef>
@@ -32,17 +33,34 @@ void Append(wchar_t* to, size_t size, const char* utf8);  // widened
 void Append(char* to, size_t size, const wchar_t* text);  // as UTF-8
 // n in upper-case hex, with at least digits digits.
 void AppendHex(char* to, size_t size, uint32_t n, int digits);
-void AppendDecimal(char* to, size_t size, uint64_t n);
-void AppendDecimal(wchar_t* to, size_t size, uint64_t n);
 
-// A constant's decimal digits, made as the program is compiled, for a text
-// that quotes a limit: DecimalDigits(1023).text is "1023".
+// n / 10 into *n, and the rest returned, in 16-bit pieces: a 32-bit
+// program then needs no 64-bit division from the compiler's library.
+constexpr uint32_t DivideByTen(uint64_t* n) {
+    uint64_t quotient = 0;
+    uint32_t rest = 0;
+    for (int shift = 48; shift >= 0; shift -= 16) {
+        const uint32_t piece = rest << 16 | uint32_t(*n >> shift & 0xFFFF);
+        quotient |= uint64_t(piece / 10) << shift;
+        rest = piece % 10;
+    }
+    *n = quotient;
+    return rest;
+}
+
+// The program's one decimal formatter: a number's plain digits, terminated.
+// Made as the program is compiled for a text that quotes a limit
+// (DecimalDigits(1023).text is "1023"), or as it runs for a count (one copy
+// of the code, called).
 struct DecimalDigits {
-    char text[12] = {};
-    constexpr explicit DecimalDigits(uint32_t n) {
+    char text[21] = {};
+    __attribute__((noinline)) constexpr explicit DecimalDigits(uint64_t n) {
+        char reversed[21] = {};
         int count = 0;
-        for (uint32_t rest = n; rest != 0 || count == 0; rest /= 10) ++count;
-        for (int at = count - 1; at >= 0; --at, n /= 10) text[at] = char('0' + n % 10);
+        do {
+            reversed[count++] = char('0' + DivideByTen(&n));
+        } while (n != 0);
+        for (int at = 0; at < count; ++at) text[at] = reversed[count - 1 - at];
     }
 };
 

@@ -1,7 +1,7 @@
 // The Linux programs' words: English, as on standard output.
 #include <iterator>
 
-#include "check_report.h"
+#include "check_words.h"
 #include "command_line.h"
 
 static const UsageText USAGE_ERRORS[] = {

@@ -3,7 +3,7 @@
 // joins into one paragraph to wrap at its own width (run_end.cpp).
 #include <iterator>
 
-#include "check_report.h"
+#include "check_words.h"
 #include "command_line.h"
 
 static const UsageText USAGE_ERRORS[] = {

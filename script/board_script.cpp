@@ -44,10 +44,10 @@ static_assert(EachInItsPlace(), "a word for each ScriptOp, in its order");
 const char* OperationWord(ScriptOp op) { return OPERATIONS[int(op)].word; }
 
 void AddCounts(char* to, size_t size, uint32_t least, uint32_t most) {
-    AppendDecimal(to, size, least);
+    Append(to, size, DecimalDigits(least).text);
     if (most == least) return;
     Append(to, size, "..");
-    AppendDecimal(to, size, most);
+    Append(to, size, DecimalDigits(most).text);
 }
 
 // --- Reading ------------------------------------------------------------------
@@ -86,16 +86,6 @@ static Words Split(const char* line, const char* end) {
     return words;
 }
 
-struct Decimal {
-    char text[16];
-};
-
-static Decimal Number(uint64_t n) {
-    Decimal number = {};
-    AppendDecimal(number.text, sizeof number.text, n);
-    return number;
-}
-
 struct Reader {
     const char* name;
     uint32_t line;
@@ -105,7 +95,7 @@ struct Reader {
 // "NAME:LINE: ", where the error begins; out of line, as every error has it.
 static void FailAt(const Reader& r) {
     r.error[0] = '\0';
-    Add(r.error, r.name, ":", Number(r.line).text, ": ");
+    Add(r.error, r.name, ":", DecimalDigits(r.line).text, ": ");
 }
 
 // The error, "NAME:LINE: " and what is wrong, of these parts; false.
@@ -228,12 +218,12 @@ bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, Boar
         if (words.tooLong) return Fail(r, "a word is longer than ", WORD_LIMIT.text, " bytes");
         if (words.count == 0) continue;
         if (script->count == SCRIPT_STEPS_MAX)
-            return Fail(r, "too many operations: at most ", Number(SCRIPT_STEPS_MAX).text);
+            return Fail(r, "too many operations: at most ", DecimalDigits(SCRIPT_STEPS_MAX).text);
         ScriptStep& step = script->steps[script->count];
         if (!ReadStep(r, words, haveTerminal, &step)) return false;
         if (step.op == ScriptOp::Repeat) {
             if (depth == SCRIPT_DEPTH_MAX)
-                return Fail(r, "repeats nested too deep: at most ", Number(SCRIPT_DEPTH_MAX).text);
+                return Fail(r, "repeats nested too deep: at most ", DecimalDigits(SCRIPT_DEPTH_MAX).text);
             open[depth++] = script->count;
         } else if (step.op == ScriptOp::End) {
             if (depth == 0) return Fail(r, "end without repeat");
@@ -273,7 +263,7 @@ static void SayFound(const BoardScript& script, const ScriptStep& step, uint32_t
     const bool read = step.op == ScriptOp::Read;
     g_said[0] = '\0';
     if (!held) {
-        Add(g_said, script.name, ":", Number(step.line).text, ": expected ");
+        Add(g_said, script.name, ":", DecimalDigits(step.line).text, ": expected ");
         AddFound(read, read ? step.byte : step.count, step.other);
         Add(g_said, ", ");
     }
@@ -288,7 +278,7 @@ static void SayFound(const BoardScript& script, const ScriptStep& step, uint32_t
 // expected on LPT1 (0378)".
 static void SayAllHeld(const BoardScript& script, uint64_t reads, uint64_t timers, const char* where) {
     g_said[0] = '\0';
-    Add(g_said, script.name, ": ", Number(reads).text, " read", reads == 1 ? "" : "s", " and ", Number(timers).text,
+    Add(g_said, script.name, ": ", DecimalDigits(reads).text, " read", reads == 1 ? "" : "s", " and ", DecimalDigits(timers).text,
         " timer", timers == 1 ? "" : "s", " as expected on ", where, "\n");
     SayToConsole(g_said, false);
 }

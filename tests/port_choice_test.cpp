@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "command_line.h"
@@ -151,6 +152,16 @@ TEST(Text, BytesThatAreNotUtf8ShowAsOneQuestionMarkEachAndNeverCutTheText) {
     EXPECT_STREQ(narrow, "a?b");
     NarrowToUtf8(L"П€\U0001D11E", narrow, sizeof narrow);
     EXPECT_STREQ(narrow, "\xD0\x9F\xE2\x82\xAC\xF0\x9D\x84\x9E");
+}
+
+// Plain digits only, 64 bits' worth: a soak's count of checks passes 2^32.
+TEST(Text, DecimalDigitsPlainAndWhole) {
+    const std::pair<uint64_t, const char*> cases[] = {
+        {0, "0"}, {7, "7"}, {10, "10"}, {99999, "99999"}, {4294967296u, "4294967296"},
+        {UINT64_MAX, "18446744073709551615"},
+    };
+    for (const auto& c : cases) EXPECT_STREQ(DecimalDigits(c.first).text, c.second);
+    static_assert(DecimalDigits(1023).text[3] == '3', "made as the program is compiled");
 }
 
 // A REG_RESOURCE_LIST as the registry keeps it, with partial descriptors of

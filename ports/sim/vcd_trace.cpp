@@ -61,7 +61,7 @@ static void Value(FILE* file, uint64_t bits, int wire) {
 // "#12": the time of what follows.
 static void Time(FILE* file) {
     char line[24] = "#";
-    AppendDecimal(line, sizeof line, g_time);
+    Add(line, DecimalDigits(g_time).text);
     Add(line, "\n");
     fputs(line, file);
 }
@@ -82,7 +82,7 @@ void VcdStart(FILE* file, const BoardLines& start) {
             const char id[] = {char(FIRST_ID + wire), '\0'};
             char line[64] = "";
             Add(line, "$var wire 1 ", id, " ", group.name);
-            if (group.first >= 0) AppendDecimal(line, sizeof line, uint64_t(group.first + i));
+            if (group.first >= 0) Add(line, DecimalDigits(uint64_t(group.first + i)).text);
             Add(line, " $end\n");
             fputs(line, file);
         }

@@ -63,21 +63,6 @@ void RegisterScenarios(const char* suite, const std::vector<PanelScenario>& scen
     }
 }
 
-// --- The helpers the commands are made of -----------------------------------------
-
-struct DecimalCase {
-    uint32_t n;
-    const wchar_t* text;
-};
-
-TEST(FormatDecimal, PlainDigitsOnly) {
-    const DecimalCase cases[] = {
-        {0, L"0"}, {7, L"7"}, {10, L"10"}, {5000, L"5000"}, {99999, L"99999"}, {100000, L"100000"},
-        {4294967295u, L"4294967295"},  // the widest: ten digits, well inside the buffer
-    };
-    for (const DecimalCase& c : cases) EXPECT_STREQ(FormatDecimal(c.n).text, c.text) << c.n;
-}
-
 // --- The window ------------------------------------------------------------------
 
 TEST_F(PanelTest, OpensCentredAndFixedWithACloseBoxAndNoDefaultButton) {

@@ -1,14 +1,7 @@
-// What a check of the port and the board (--check, link/port_check.h) says,
-// in the platform's words: a line for each link of the chain it tried,
-// naming what it tried and what it found, the other ports where a link
-// failed, what the check can prove there, and last the verdict, naming the
-// port. Each platform's words: words_linux.cpp, words_windows.cpp.
+// The words a check of the port and the board says its lines in, each
+// platform's (words_linux.cpp, words_windows.cpp); the lines are built by
+// the check's report (start/check_report.h).
 #pragma once
-
-#include <cstddef>
-
-#include "port_check.h"
-#include "port_start.h"
 
 // Each line a pattern, %1 to %5 standing for its values in the order each
 // names them; a line ends in its own newline.
@@ -31,12 +24,3 @@ struct CheckWords {
 };
 extern const CheckWords LINUX_CHECK_WORDS;    // words_linux.cpp
 extern const CheckWords WINDOWS_CHECK_WORDS;  // words_windows.cpp: UTF-8, Russian
-
-constexpr size_t CHECK_SAID_MAX = 4096;
-struct CheckSaid {
-    char text[CHECK_SAID_MAX];
-};
-
-// The check's lines in said; the status (run_end.h): EXIT_DONE where the
-// board answered, EXIT_TROUBLE where the port or the board did not.
-int SayPortCheck(const PortCheck& check, const PortStarted& port, const CheckWords& words, CheckSaid* said);

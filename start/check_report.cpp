@@ -39,7 +39,7 @@ struct Decimals {
 static Decimals Thousandths(double value, const char* point) {
     constexpr uint32_t LEAD = 1000000000;  // up to 999999.999
     char digits[12] = "";
-    AppendDecimal(digits, sizeof digits, LEAD + uint32_t(int64_t(value * 1000 + 0.5)) % LEAD);
+    Add(digits, DecimalDigits(LEAD + uint32_t(int64_t(value * 1000 + 0.5)) % LEAD).text);
     const char* whole = digits + 1;
     while (whole < digits + 6 && *whole == '0') ++whole;
     const char fraction[] = {digits[7], digits[8], digits[9], '\0'};
@@ -49,11 +49,6 @@ static Decimals Thousandths(double value, const char* point) {
     return d;
 }
 
-static Decimals Count(uint32_t n) {
-    Decimals d = {};
-    AppendDecimal(d.text, sizeof d.text, n);
-    return d;
-}
 
 static constexpr DecimalDigits POLL_LIMIT(TIMER_POLL_LIMIT), COST_READS(CHECK_COST_READS);
 
@@ -79,7 +74,7 @@ int SayPortCheck(const PortCheck& check, const PortStarted& port, const CheckWor
         const double readNanoseconds = double(int64_t(check.costNanoseconds)) / CHECK_COST_READS;
         const Decimals microseconds = Thousandths(readNanoseconds / 1000, words.decimalPoint);
         const Decimals milliseconds = Thousandths(readNanoseconds * check.count / 1000000, words.decimalPoint);
-        Fill(said, words.board[int(check.found) - int(CheckFound::TimerStuck)], Count(check.count).text,
+        Fill(said, words.board[int(check.found) - int(CheckFound::TimerStuck)], DecimalDigits(check.count).text,
              milliseconds.text, microseconds.text, POLL_LIMIT.text);
         Fill(said, words.statusLines, Bytes(&check.status[0], 1).text, Bytes(&check.status[1], 1).text);
         if (board) Fill(said, words.cost, microseconds.text, COST_READS.text);

@@ -1,9 +1,8 @@
 // The port library's start, the third part of its contract beside Inp32 and
-// Out32 (port_io.h): called once by the program's entry with the port the
-// operator named, before any window opens (the link never calls it). The
-// library looks the port up and takes hold of it there, or says why it
-// cannot; no port is touched before it. Each platform's libraries are in
-// ports/.
+// Out32 (link/port_io.h): called once by the program's entry with the port
+// the operator named, before any window opens. The library looks the port up
+// and takes hold of it there, or says why it cannot; no port is touched
+// before it. Each platform's libraries are in the folders beside this one.
 #pragma once
 
 // How the program ends where the port fails after the start (it went away,
