@@ -102,7 +102,6 @@ Answer CommandLineAnswer(const CommandLine& line, const ProgramWords& program) {
         const UsageText& text = program.usageErrors[int(line.error)];
         // A word too long is not shown, so that the usage line still fits: the limit is.
         const char* word = line.error == UsageError::TooLong ? WORD_LIMIT.text : line.word;
-        if (program.usageErrorNamed) Add(answer, program.product, ": ");
         Add(answer, text.before, word, text.after, "\n");
     }
     // The usage line, then the help, or where to find it.

@@ -24,7 +24,7 @@ struct ProgramWords {
     const char* help;     // what it is, the options, the exit statuses, the manual
     const char* usageLabel;         // "Usage: "
     const char* moreLabel;          // "More: ", before "NAME --help"
-    bool usageErrorNamed;           // a usage error after the product's name and ": "
+    bool usageErrorNamed;           // a usage error after the product's name (run_end.h's Voice)
     const UsageText* usageErrors;   // by UsageError, UsageError::Count of them
     const char* noWindow;           // no window could be opened for the panel: why, and what to do
     const struct CheckWords* check; // what a check says (check_words.h)

@@ -10,11 +10,25 @@
 #include "text.h"
 
 static const char* g_program = "";
+static bool g_usageNamed;
 static RunKind g_kind;
 
-void BeginRun(const char* program, RunKind kind) {
-    g_program = program;
+void BeginRun(const ProgramWords& program, RunKind kind) {
+    g_program = program.product;
+    g_usageNamed = program.usageErrorNamed;
     g_kind = kind;
+}
+
+// The one rule for whether a text begins with the program's name.
+static bool Named(Voice voice) { return voice == Voice::Program || (voice == Voice::Usage && g_usageNamed); }
+
+static void Say(const char* text, bool error, Voice voice) {
+    if (Named(voice)) {
+        SayToConsole(g_program, error);
+        SayToConsole(": ", error);
+    }
+    SayToConsole(text, error);
+    if (text[strlen(text) - 1] != '\n') SayToConsole("\n", error);
 }
 
 // A box wraps its own lines: a text's soft breaks (" \n" and the indent
@@ -32,24 +46,15 @@ static const wchar_t* Paragraphs(const char* text) {
     return wide;
 }
 
-void EndRun(int status, const char* said, const char* boxed, bool named) {
+void EndRun(int status, const char* said, const char* boxed, Voice voice) {
     const bool error = status != EXIT_DONE;
-    if (said[0] != '\0') {
-        if (named) {
-            SayToConsole(g_program, error);
-            SayToConsole(": ", error);
-        }
-        SayToConsole(said, error);
-        if (said[strlen(said) - 1] != '\n') SayToConsole("\n", error);
-    }
+    if (said[0] != '\0') Say(said, error, voice);
     // What was said must have reached its stream, or the run would end as
     // if it had: the lines of a board check lost to a full disk, status 0.
     if (const int lost = StreamLost(false)) {
-        char why[256] = "";
-        Add(why, g_program, ": cannot write to standard output: ");
+        char why[256] = "cannot write to standard output: ";
         AddSystemReason(why, sizeof why, lost);
-        Add(why, "\n");
-        SayToConsole(why, true);
+        Say(why, true, Voice::Program);
     }
     if ((StreamLost(false) != 0 || StreamLost(true) != 0) && status == EXIT_DONE) status = EXIT_TROUBLE;
     // Asked only here: on Windows the asking attaches the starter's console,
@@ -65,5 +70,5 @@ void EndRun(int status, const char* said, const char* boxed, bool named) {
 }
 
 void EndWithTrouble(const char* english, const char* russian) {
-    EndRun(EXIT_TROUBLE, english, russian, true);
+    EndRun(EXIT_TROUBLE, english, russian, Voice::Program);
 }

@@ -11,6 +11,9 @@
 // someone clicked it. How each platform asks about the console: console.h.
 #pragma once
 
+#include <cstdint>
+
+#include "command_line.h"
 #include "trouble.h"
 
 // The exit statuses, as each program's help lists them.
@@ -24,19 +27,27 @@ constexpr int EXIT_STOPPED = 130;  // Ctrl+C stopped a script, as a shell report
 
 enum class RunKind { Panel, Script, Check };
 
-// The entry's first word, before anything is said: the program's name as
-// its errors begin, and the run's kind. Whether there is a console is asked
-// as the run ends, where it matters.
-void BeginRun(const char* program, RunKind kind);
+// The entry's first word, before anything is said: the program, whose name
+// its errors begin with, and the run's kind. Whether there is a console is
+// asked as the run ends, where it matters.
+void BeginRun(const ProgramWords& program, RunKind kind);
+
+// Who speaks in what ends the run, from which EndRun alone decides whether
+// it begins with the program's name: the text itself, where it says who
+// speaks or needs no one (a script's "NAME:LINE:", the help, a check's
+// lines); the program, of its own trouble (named); a usage error (named
+// where the platform's words say so: Linux's are, Windows' are sentences of
+// their own).
+enum class Voice : uint8_t { Text, Program, Usage };
 
 // The run's end with status, and what the operator is told: said, lines
 // for the console (UTF-8, on standard output for EXIT_DONE, else on
 // standard error; a last newline added where missing), after the program's
-// name where named, as its own errors are; and boxed, the box's text, where
+// name where its voice asks; and boxed, the box's text, where
 // one may be shown (null: never a box, as where no window can open). A run
 // whose output did not all reach its streams ends with EXIT_TROUBLE where it
 // would have ended with EXIT_DONE, naming standard output where that failed.
-[[noreturn]] void EndRun(int status, const char* said = "", const char* boxed = nullptr, bool named = false);
+[[noreturn]] void EndRun(int status, const char* said = "", const char* boxed = nullptr, Voice voice = Voice::Text);
 
 // Trouble the run cannot go on after (status EXIT_TROUBLE): the English in
 // the console after the program's name, the Russian in the box. Also how a

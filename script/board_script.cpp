@@ -360,7 +360,7 @@ bool LoadBoardScript(const char* path, BoardScript* script, ScriptTrouble* troub
         Add(reason, "it is over a megabyte long");
     // The program's own word where the file is not a script at all; the
     // script's (NAME:LINE:) where a line is wrong.
-    trouble->named = true;
+    trouble->voice = Voice::Program;
     if (reason[0] != '\0') {
         Add(trouble->said, "cannot read the script ", name, ": ", reason);
         return false;
@@ -377,6 +377,6 @@ bool LoadBoardScript(const char* path, BoardScript* script, ScriptTrouble* troub
         Add(trouble->said, name, " is not a script: it holds a zero byte");
         return false;
     }
-    trouble->named = false;
+    trouble->voice = Voice::Text;
     return ReadBoardScript(g_text, name, OpenTerminal(), script, trouble->said);
 }

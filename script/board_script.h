@@ -27,6 +27,7 @@
 #include <cstdint>
 
 #include "port_io.h"
+#include "run_end.h"
 #include "text.h"
 
 enum class ScriptOp : uint8_t { Write, Read, Reset, Step, Timer, Steps, Repeat, End, Wait, Count };
@@ -78,13 +79,13 @@ int RunBoardScript(const BoardScript& script, const char* where);
 
 // The script at path ("-": standard input) read and checked whole, for the
 // entry to call before the port is taken; where it cannot be read or is
-// wrong, false with what to say (a script error, status EXIT_WRONG): named
-// where the program says it (the file cannot be read), not where the
-// script's line does (NAME:LINE: what is wrong).
+// wrong, false with what to say (a script error, status EXIT_WRONG) and
+// who says it: the program where the file is no script at all, the script's
+// line where a line is wrong (NAME:LINE: what is wrong).
 constexpr size_t SCRIPT_BYTES_MAX = 1 << 20;  // far beyond any script
 struct ScriptTrouble {
     char said[SCRIPT_ERROR_MAX];
-    bool named;
+    Voice voice;
 };
 bool LoadBoardScript(const char* path, BoardScript* script, ScriptTrouble* trouble);
 

@@ -24,21 +24,22 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const char* const* args = nullptr;
     const int count = ProgramArguments(&args);
     const CommandLine line = ReadCommandLine(count, args, PortNamed());
-    BeginRun(THIS_PROGRAM.product, line.script != nullptr ? RunKind::Script
+    BeginRun(THIS_PROGRAM, line.script != nullptr ? RunKind::Script
                                    : line.check            ? RunKind::Check
                                                            : RunKind::Panel);
     // Help, the version, or a usage error: answered, touching no port.
     if (line.asked != ProgramAsked::Panel) {
         const Answer answer = CommandLineAnswer(line, THIS_PROGRAM);
-        EndRun(line.asked == ProgramAsked::Wrong ? EXIT_WRONG : EXIT_DONE, answer.text,
-               ANSWER_IN_BOX ? answer.text : nullptr);
+        const bool wrong = line.asked == ProgramAsked::Wrong;
+        EndRun(wrong ? EXIT_WRONG : EXIT_DONE, answer.text, ANSWER_IN_BOX ? answer.text : nullptr,
+               wrong ? Voice::Usage : Voice::Text);
     }
     // A board script is read and checked whole, and a session's record
     // opened, before the port is taken: a wrong word never reaches it.
     static BoardScript script;
     static ScriptTrouble scriptTrouble;
     if (line.script != nullptr && !LoadBoardScript(line.script, &script, &scriptTrouble))
-        EndRun(EXIT_WRONG, scriptTrouble.said, nullptr, scriptTrouble.named);
+        EndRun(EXIT_WRONG, scriptTrouble.said, nullptr, scriptTrouble.voice);
     static Trouble recordTrouble;
     if (line.record != nullptr && !StartRecording(line.record, &recordTrouble))
         EndWithTrouble(recordTrouble.english, recordTrouble.russian);
@@ -63,6 +64,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Else the panel, its session recorded where asked.
     if (line.record != nullptr) RecordHead(THIS_PROGRAM.product, port.port);
     if (!ShowPanel(line.record != nullptr ? RecordCommand : nullptr))
-        EndRun(EXIT_TROUBLE, THIS_PROGRAM.noWindow, nullptr, true);
+        EndRun(EXIT_TROUBLE, THIS_PROGRAM.noWindow, nullptr, Voice::Program);
     EndRun(EXIT_DONE);
 }

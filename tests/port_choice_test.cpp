@@ -114,7 +114,7 @@ TEST(CommandLine, HelpVersionOrTheFirstWrongWord) {
     EXPECT_NE(ReadCommandLine(3, lateRun, false).script, nullptr);
     const char* const junk[] = {"--port", "0x378", "junk"};
     EXPECT_STREQ(CommandLineAnswer(ReadCommandLine(3, junk, true), LINUX_PROGRAM).text,
-                 "kalderon-test: unexpected word \"junk\"\n"
+                 "unexpected word \"junk\"\n"
                  "Usage: kalderon-test [--port PORT] [--check | --run FILE | --record FILE]\n"
                  "More: kalderon-test --help\n");
     const char* const tooLong[] = {LONG_WORD.c_str()};
