@@ -129,16 +129,16 @@ static constexpr DecimalDigits WORD_LIMIT(SCRIPT_WORD_BYTES_MAX);
 // panel shows a count.
 static bool ReadTimerBand(const Reader& r, const char* word, ScriptStep* step) {
     const char* at = word;
-    bool read = ReadNumber(&at, NumberForm::Decimal, TIMER_COUNT_MAX, &step->count);
-    step->other = step->count;
+    bool read = ReadNumber(&at, NumberForm::Decimal, TIMER_COUNT_MAX, &step->least);
+    step->most = step->least;
     if (read && at[0] == '.' && at[1] == '.') {
         at += 2;
-        read = ReadNumber(&at, NumberForm::Decimal, TIMER_COUNT_MAX, &step->other);
+        read = ReadNumber(&at, NumberForm::Decimal, TIMER_COUNT_MAX, &step->most);
     }
     if (!read || *at != '\0')
         return Fail(r, "\"", word, "\" is not a count or a band (0 to ", TIMER_MOST.text,
                     "): timer = 5000, or timer = 4000..6000");
-    if (step->count > step->other) return Fail(r, "\"", word, "\": the least count comes first");
+    if (step->least > step->most) return Fail(r, "\"", word, "\": the least count comes first");
     return true;
 }
 
@@ -179,18 +179,21 @@ static bool ReadStep(const Reader& r, const Words& w, bool haveTerminal, ScriptS
         break;
     case ScriptOp::Step:
     case ScriptOp::Repeat:
-    case ScriptOp::Wait:
-        step->count = 1;
+    case ScriptOp::Wait: {
+        const bool wait = step->op == ScriptOp::Wait;
+        uint32_t* number = wait ? &step->milliseconds : &step->times;
+        *number = 1;  // step alone: once
         takes = step->op == ScriptOp::Step ? (w.count > 1 ? 2 : 1) : 2;
-        if (w.count < takes) return Fail(r, op, step->op == ScriptOp::Wait ? " needs milliseconds" : " needs a count");
-        if (takes == 2 && !ReadCount(r, w.word[1], step->op == ScriptOp::Wait ? 0 : 1, &step->count)) return false;
+        if (w.count < takes) return Fail(r, op, wait ? " needs milliseconds" : " needs a count");
+        if (takes == 2 && !ReadCount(r, w.word[1], wait ? 0 : 1, number)) return false;
         break;
+    }
     case ScriptOp::Steps: {
         takes = 2;
         const bool on = w.count > 1 && strcmp(w.word[1], "on") == 0;
         if (!on && (w.count < 2 || strcmp(w.word[1], "off") != 0)) return Fail(r, "steps needs on or off");
         if (on && !haveTerminal) return Fail(r, "steps on needs a terminal to wait for Enter on");
-        step->count = on ? 1 : 0;
+        step->on = on;
         break;
     }
     default:  // reset, end: the word alone
@@ -227,8 +230,8 @@ bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, Boar
             open[depth++] = script->count;
         } else if (step.op == ScriptOp::End) {
             if (depth == 0) return Fail(r, "end without repeat");
-            step.other = open[--depth];
-            script->steps[step.other].other = script->count;
+            step.partner = open[--depth];
+            script->steps[step.partner].partner = script->count;
         }
         ++script->count;
     }
@@ -264,7 +267,7 @@ static void SayFound(const BoardScript& script, const ScriptStep& step, uint32_t
     g_said[0] = '\0';
     if (!held) {
         Add(g_said, script.name, ":", DecimalDigits(step.line).text, ": expected ");
-        AddFound(read, read ? step.byte : step.count, step.other);
+        AddFound(read, read ? step.byte : step.least, step.most);
         Add(g_said, ", ");
     }
     Add(g_said, OperationWord(step.op), " ");
@@ -303,7 +306,7 @@ int RunBoardScript(const BoardScript& script, const char* where) {
             const uint32_t found = read ? ReadDataByte() : MeasureTimer();
             SayFound(script, step, found, true);
             if (!step.compare) break;
-            if (read ? found != step.byte : found < step.count || found > step.other) {
+            if (read ? found != step.byte : found < step.least || found > step.most) {
                 SayFound(script, step, found, false);
                 return EXIT_TROUBLE;
             }
@@ -314,24 +317,24 @@ int RunBoardScript(const BoardScript& script, const char* where) {
             ResetBoard();
             break;
         case ScriptOp::Step:
-            for (uint32_t i = 0; i < step.count && !StopAsked(); ++i) StepAddress();
+            for (uint32_t i = 0; i < step.times && !StopAsked(); ++i) StepAddress();
             break;
         case ScriptOp::Steps:
-            StepMode = step.count;
+            StepMode = step.on ? 1 : 0;
             break;
         case ScriptOp::Repeat:
-            left[depth++] = step.count - 1;
+            left[depth++] = step.times - 1;
             break;
         case ScriptOp::End:
             if (left[depth - 1] > 0) {
                 --left[depth - 1];
-                at = step.other;  // the line after the repeat comes next
+                at = step.partner;  // the line after the repeat comes next
             } else {
                 --depth;
             }
             break;
         case ScriptOp::Wait:
-            PauseFor(step.count);
+            PauseFor(step.milliseconds);
             break;
         case ScriptOp::Count:  // not an operation
             break;

@@ -32,16 +32,18 @@
 
 enum class ScriptOp : uint8_t { Write, Read, Reset, Step, Timer, Steps, Repeat, End, Wait, Count };
 
+// One operation as read, each field named for what its operations keep.
 struct ScriptStep {
     ScriptOp op;
-    RegisterCode code;  // write: the register
-    uint8_t byte;       // write: the byte; read: the byte expected
-    bool compare;       // read = BYTE, timer = MIN..MAX
-    uint32_t count;     // step and repeat: times; wait: milliseconds; steps: 1 on, 0 off;
-                        // timer: the least count expected
-    uint32_t line;      // where it is in the script
-    uint32_t other;     // repeat: the index of its end; end: of its repeat; timer: the most
-                        // count expected
+    uint32_t line;          // where it is in the script
+    RegisterCode code;      // write: the register
+    uint8_t byte;           // write: the byte; read = BYTE: the byte expected
+    bool compare;           // read = BYTE, timer = MIN..MAX: a check
+    bool on;                // steps: on or off
+    uint32_t times;         // step, repeat: how many times
+    uint32_t milliseconds;  // wait
+    uint32_t least, most;   // timer = MIN..MAX: the band the count must be in
+    uint32_t partner;       // repeat: the index of its end; end: of its repeat
 };
 
 constexpr uint32_t SCRIPT_STEPS_MAX = 4096;

@@ -23,15 +23,18 @@ BoardScript g_script;
 
 struct ReadCase {
     std::string text;
-    const char* error;  // empty: read; the steps then as "op code byte compare count line other"
+    const char* error;  // empty: read; the steps then as "op code byte compare number line other" (Shown)
     std::vector<std::string> steps;
     bool terminal = true;  // one to wait for Enter on
 };
 
+// "op code byte compare number line other": number is the step's one
+// number (times, milliseconds, on, or the band's least), other its
+// partner's index or the band's most.
 std::string Shown(const ScriptStep& s) {
     std::ostringstream out;
-    out << int(s.op) << ' ' << int(s.code) << ' ' << int(s.byte) << ' ' << s.compare << ' ' << s.count << ' '
-        << s.line << ' ' << s.other;
+    out << int(s.op) << ' ' << int(s.code) << ' ' << int(s.byte) << ' ' << s.compare << ' '
+        << (s.times + s.milliseconds + s.on + s.least) << ' ' << s.line << ' ' << (s.partner + s.most);
     return out.str();
 }
 
