@@ -1,12 +1,12 @@
 // The command line on any words (the input split at its zero bytes): the
 // decision is the words', and each answer is terminated in its buffer.
+#include <cassert>
 #include <cstring>
 #include <vector>
 
 #include "command_line.h"
-#include "hold.h"
 
-// Whether value is option's: the word after it, or after its '='; never empty.
+// Whether value is option's, and not empty: the word after it, or after its '='.
 static bool Given(const char* value, const char* option, const std::vector<const char*>& args) {
     const size_t n = strlen(option);
     for (size_t i = 0; value != nullptr && *value != '\0' && i < args.size(); ++i)
@@ -20,25 +20,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<char> text(data, data + size);
     text.push_back('\0');
     std::vector<const char*> args;
-    bool tooLong = false;
-    for (size_t at = 0; at < size; at += strlen(&text[at]) + 1) {
+    size_t longest = 0;
+    for (size_t at = 0; at < size; at += strlen(args.back()) + 1) {
         args.push_back(&text[at]);
-        tooLong |= strlen(&text[at]) > size_t(WORD_BYTES_MAX);
+        longest = std::max(longest, strlen(args.back()));
     }
     static constexpr DecimalDigits LIMIT(WORD_BYTES_MAX);
     for (const bool portNamed : {false, true}) {
         const CommandLine line = ReadCommandLine(int(args.size()), args.data(), portNamed);
         const bool panel = line.asked == ProgramAsked::Panel, wrong = line.asked == ProgramAsked::Wrong;
-        Hold(!(panel && tooLong) && wrong == (line.error != UsageError::None), "a word over the limit is a usage error");
-        Hold(!panel || (Given(line.port, "--port", args) && Given(line.script, "--run", args) &&
-                        Given(line.record, "--record", args) && !(line.script && line.record)),
-             "a panel's values are its options'");
+        assert(wrong == (line.error != UsageError::None) && !(panel && longest > size_t(WORD_BYTES_MAX)));
+        assert(!panel || (Given(line.port, "--port", args) && Given(line.script, "--run", args) &&
+                          Given(line.record, "--record", args) && !(line.script && line.record)));
         for (const ProgramWords* program : {&LINUX_PROGRAM, &LINUX_SIM_PROGRAM, &WINDOWS_PROGRAM}) {
             const Answer answer = CommandLineAnswer(line, *program);
-            const size_t length = strnlen(answer.text, sizeof answer.text);
-            Hold(length < sizeof answer.text && (length == 0) == panel, "an answer, terminated, unless the panel opens");
-            Hold(!wrong || strstr(answer.text, line.error == UsageError::TooLong ? LIMIT.text : line.word),
-                 "a usage error names its word");
+            assert(memchr(answer.text, '\0', sizeof answer.text) && (answer.text[0] == '\0') == panel);
+            assert(!wrong || strstr(answer.text, line.error == UsageError::TooLong ? LIMIT.text : line.word));
         }
     }
     return 0;

@@ -1,73 +1,60 @@
-// The script reader on any text: a number it takes is its whole word's
-// value, a refusal names a line the text has, repeats pair with their ends.
+// The script reader on any text: a number it takes is its whole word's value,
+// a refusal names a line the text has, an end pairs with its repeat.
 #include <algorithm>
-#include <climits>
+#include <cassert>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "board_script.h"
-#include "hold.h"
 
-// The line's words, split again here: blanks between, '=' one of its own, '#' a comment.
-static std::vector<std::string> Words(const char* text, uint32_t line) {
+// A line's last word, found again here: after its last blank or '=', before any '#'.
+static std::string LastWord(const char* text, uint32_t line) {
     while (--line > 0) text = strchr(text, '\n') + 1;
-    std::string spaced;
-    for (; *text != '\0' && *text != '\n' && *text != '#'; ++text) spaced += *text == '=' ? " = " : std::string(1, *text);
-    std::vector<std::string> words;
-    for (char* w = strtok(&spaced[0], " \t\r"); w != nullptr; w = strtok(nullptr, " \t\r")) words.push_back(w);
-    words.resize(std::max<size_t>(words.size(), 3));
-    return words;
+    std::string words(text, strcspn(text, "\n#"));
+    words.erase(words.find_last_not_of(" \t\r") + 1);
+    return words.substr(words.find_last_of(" \t\r=") + 1);
 }
 
-// A byte or count as its whole word reads (0x hex, 0b binary, decimal); ULONG_MAX for no number.
-static unsigned long Value(const std::string& word, size_t from = 0, size_t to = std::string::npos) {
-    std::string w = word.substr(from, to == std::string::npos ? to : to - from);
-    const int base = strncasecmp(w.c_str(), "0x", 2) == 0 ? 16 : strncasecmp(w.c_str(), "0b", 2) == 0 ? 2 : 10;
-    if (base != 10) w.erase(0, 2);
+// A byte or count as the whole word reads (0x hex, 0b binary, else decimal); -1 for no number.
+static long long Value(const std::string& word) {
+    const char form = word[0] == '0' ? char(tolower(word[1])) : '\0';
+    const int base = form == 'x' ? 16 : form == 'b' ? 2 : 10;
+    const char* digits = word.c_str() + (base == 10 ? 0 : 2);
     char* end = nullptr;
-    const unsigned long value = strtoul(w.c_str(), &end, base);
-    return isxdigit(static_cast<unsigned char>(w[0])) && *end == '\0' ? value : ULONG_MAX;
+    const long long value = static_cast<long long>(strtoull(digits, &end, base));
+    return isxdigit(static_cast<unsigned char>(*digits)) && *end == '\0' ? value : -1;
 }
-
-static BoardScript g_script;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static BoardScript script;
     const std::string given(reinterpret_cast<const char*>(data), size);
     const char* text = given.c_str();
-    const unsigned long lines = std::count(text, text + strlen(text), '\n') + 1;
-    char error[SCRIPT_ERROR_MAX] = "";
-    if (!ReadBoardScript(text, "fuzz", true, &g_script, error)) {
-        char* end = error;
+    const uint32_t lines = uint32_t(std::count(text, text + strlen(text), '\n')) + 1;
+    char error[SCRIPT_ERROR_MAX] = "", *end = error;
+    if (!ReadBoardScript(text, "fuzz", true, &script, error)) {
         const unsigned long line = strncmp(error, "fuzz:", 5) == 0 ? strtoul(error + 5, &end, 10) : 0;
-        Hold(line >= 1 && line <= lines && strncmp(end, ": ", 2) == 0, "a refusal begins NAME:LINE: at a line of the text");
+        assert(line >= 1 && line <= lines && strncmp(end, ": ", 2) == 0);
         return 0;
     }
-    Hold(g_script.count <= SCRIPT_STEPS_MAX, "steps within their limit");
-    uint32_t open[SCRIPT_DEPTH_MAX], depth = 0;
-    for (uint32_t i = 0; i < g_script.count; ++i) {
-        const ScriptStep& s = g_script.steps[i];
-        Hold(s.line >= 1 && s.line <= lines && (i == 0 || s.line > g_script.steps[i - 1].line), "a step a line, in order");
-        const std::vector<std::string> w = Words(text, s.line);
-        const size_t dots = w[2].find("..");
-        bool whole = true;
+    uint32_t open[SCRIPT_DEPTH_MAX + 1], depth = 0;
+    for (uint32_t i = 0; i < script.count; ++i) {
+        const ScriptStep& s = script.steps[i];
+        assert(s.line >= 1 && s.line <= lines && (i == 0 || s.line > script.steps[i - 1].line));
+        const std::string word = LastWord(text, s.line);
+        const size_t dots = word.find("..");
+        const long long value = Value(word.substr(0, dots));
+        const long long most = Value(word.substr(dots == word.npos ? 0 : dots + 2));  // a band's; else the count's
         switch (s.op) {
-        case ScriptOp::Write: whole = Value(w[2]) == s.byte; break;
-        case ScriptOp::Read: whole = !s.compare || Value(w[2]) == s.byte; break;
-        case ScriptOp::Timer:
-            whole = !s.compare || (Value(w[2], 0, dots) == s.count && Value(w[2], dots == w[2].npos ? 0 : dots + 2) == s.other);
-            break;
-        case ScriptOp::Step: whole = w[1].empty() ? s.count == 1 : Value(w[1]) == s.count; break;
-        case ScriptOp::Wait: whole = Value(w[1]) == s.count; break;
-        case ScriptOp::Repeat:
-            whole = Value(w[1]) == s.count && depth < SCRIPT_DEPTH_MAX;
-            open[depth++ % SCRIPT_DEPTH_MAX] = i;
-            break;
-        case ScriptOp::End: whole = depth > 0 && open[--depth] == s.other && g_script.steps[s.other].other == i; break;
+        case ScriptOp::Write:
+        case ScriptOp::Read: assert(value == s.byte || (s.op == ScriptOp::Read && !s.compare)); break;
+        case ScriptOp::Timer: assert(!s.compare || (value == s.count && most == s.other)); break;
+        case ScriptOp::Step:  // alone: once
+        case ScriptOp::Wait: assert(value == s.count || (s.op == ScriptOp::Step && value == -1 && s.count == 1)); break;
+        case ScriptOp::Repeat: assert(value == s.count && depth < SCRIPT_DEPTH_MAX); open[depth++] = i; break;
+        case ScriptOp::End: assert(depth > 0 && open[--depth] == s.other && script.steps[s.other].other == i); break;
         default: break;
         }
-        Hold(whole, "each number is its whole word's, each end its repeat's, repeats within their depth");
     }
-    Hold(depth == 0, "every repeat ended");
+    assert(depth == 0 && script.count <= SCRIPT_STEPS_MAX);
     return 0;
 }
