@@ -1,5 +1,6 @@
 // The command line on any words (the input split at its zero bytes): the
 // decision is the words', and each answer is terminated in its buffer.
+#include <algorithm>
 #include <cassert>
 #include <cstring>
 #include <vector>
@@ -20,16 +21,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<char> text(data, data + size);
     text.push_back('\0');
     std::vector<const char*> args;
-    size_t longest = 0;
-    for (size_t at = 0; at < size; at += strlen(args.back()) + 1) {
-        args.push_back(&text[at]);
-        longest = std::max(longest, strlen(args.back()));
-    }
+    for (size_t at = 0; at < size; at += strlen(args.back()) + 1) args.push_back(&text[at]);
+    const bool tooLong = std::any_of(args.begin(), args.end(), [](const char* w) { return strlen(w) > WORD_BYTES_MAX; });
     static constexpr DecimalDigits LIMIT(WORD_BYTES_MAX);
     for (const bool portNamed : {false, true}) {
         const CommandLine line = ReadCommandLine(int(args.size()), args.data(), portNamed);
         const bool panel = line.asked == ProgramAsked::Panel, wrong = line.asked == ProgramAsked::Wrong;
-        assert(wrong == (line.error != UsageError::None) && !(panel && longest > size_t(WORD_BYTES_MAX)));
+        assert(wrong == (line.error != UsageError::None) && !(panel && tooLong));
         assert(!panel || (Given(line.port, "--port", args) && Given(line.script, "--run", args) &&
                           Given(line.record, "--record", args) && !(line.script && line.record)));
         for (const ProgramWords* program : {&LINUX_PROGRAM, &LINUX_SIM_PROGRAM, &WINDOWS_PROGRAM}) {
