@@ -28,7 +28,8 @@ install(FILES resources/icons/kalderon-test.svg DESTINATION ${CMAKE_INSTALL_DATA
 
 # Debian wants manuals and changelogs compressed, without a timestamp inside.
 # One manual page covers both programs, in English and in Russian; the pages
-# quote the word limit (@WORD_BYTES_MAX@) and the timer's most count
+# quote the word limits (@WORD_BYTES_MAX@, @SCRIPT_WORD_BYTES_MAX@), the
+# repeats' depth (@SCRIPT_DEPTH_MAX@) and the timer's most count
 # (@TIMER_COUNT_MAX@).
 foreach(page kalderon-test.1 kalderon-test.ru.1)
   configure_file(resources/${page} ${CMAKE_BINARY_DIR}/man-source/${page} @ONLY)

@@ -63,8 +63,9 @@ set(operator_readme ${CMAKE_BINARY_DIR}/README.txt)
 add_custom_command(OUTPUT ${operator_readme}
   COMMAND ${CMAKE_COMMAND} -DINPUT=${CMAKE_SOURCE_DIR}/docs/README-windows.txt -DOUTPUT=${operator_readme}
           -DWORD_BYTES_MAX=${WORD_BYTES_MAX} -DTIMER_COUNT_MAX=${TIMER_COUNT_MAX}
+          -DSCRIPT_WORD_BYTES_MAX=${SCRIPT_WORD_BYTES_MAX} -DSCRIPT_DEPTH_MAX=${SCRIPT_DEPTH_MAX}
           -P ${CMAKE_SOURCE_DIR}/cmake/windows_text.cmake
-  DEPENDS docs/README-windows.txt cmake/windows_text.cmake program/command_line.h link/board_ops.h VERBATIM)
+  DEPENDS docs/README-windows.txt cmake/windows_text.cmake program/command_line.h link/board_ops.h script/board_script.h VERBATIM)
 add_custom_target(operator_readme ALL DEPENDS ${operator_readme})
 install(FILES ${operator_readme} DESTINATION .)
 set(CPACK_GENERATOR ZIP)

@@ -7,7 +7,8 @@
 #include "port_io.h"
 
 // Non-zero: WriteRegister pauses after each phase. 0 at start; the panel's
-// Write and Read commands set it, the link only reads it.
+// Write and Read commands set it, and a board script's steps lines; the link
+// only reads it.
 extern uint32_t StepMode;
 
 // The four phases, each one port write, with a pause after each in step mode.

@@ -145,7 +145,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Help, the version, or a usage error: answered, touching no port.
     if (line.asked != ProgramAsked::Panel) {
         const Answer answer = CommandLineAnswer(line, THIS_PROGRAM);
-        EndRun(line.asked == ProgramAsked::Wrong ? EXIT_WRONG : EXIT_DONE, answer.text, answer.text);
+        EndRun(line.asked == ProgramAsked::Wrong ? EXIT_WRONG : EXIT_DONE, answer.text,
+               ANSWER_IN_BOX ? answer.text : nullptr);
     }
     // A board script is read and checked whole, and a session's record
     // opened, before the port is taken: a wrong word never reaches it.

@@ -20,6 +20,22 @@ int ProgramArguments(const char* const** args);
 // the program has none of its own, to the console it was started from.
 void SayToConsole(const char* text, bool error);
 
+// Whether all said on standard output (or error) reached it, asked once as
+// the run ends, the stream then closed: 0 where it did, else the system's
+// code of the first failure (errno; Windows: GetLastError's), as a file or a
+// pipe that is full or gone. A console gone is no failure: no one is left to
+// read it.
+int StreamLost(bool error);
+// The system's words for such a code, added to a text (UTF-8).
+void AddSystemReason(char* to, size_t size, int code);
+
+// Whether the command line's answer (the help, the version, a usage error)
+// is shown in a box where there is no console. Windows: a start from
+// Explorer has no streams at all, and a box is the only way to answer.
+// Linux: never, as its programs do; the streams always lead somewhere, and a
+// box would hold whatever asked, a desktop's script or a packaging tool.
+extern const bool ANSWER_IN_BOX;
+
 // Whether the program was started from a console or a terminal, where the
 // operator reads what SayToConsole says: Linux asks for the controlling
 // terminal; Windows for the starter's console, or standard handles the

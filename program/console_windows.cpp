@@ -29,7 +29,13 @@ static HANDLE Console(bool error) {
 
 bool StartedFromConsole() { return Given(Console(true)); }
 
-// A console gets wide text, shown as it is; a pipe or a file the bytes.
+const bool ANSWER_IN_BOX = true;
+
+static DWORD g_lost[2];  // by stream: standard output, standard error
+
+// A console gets wide text, shown as it is; a pipe or a file the bytes, all
+// of them or the stream is lost. No stream at all is a start without a
+// console, whose answer is a box.
 void SayToConsole(const char* text, bool error) {
     static wchar_t wide[SAID_MAX];
     const HANDLE out = Console(error);
@@ -38,9 +44,24 @@ void SayToConsole(const char* text, bool error) {
     if (GetConsoleMode(out, &mode)) {
         WidenUtf8(text, wide, sizeof wide / sizeof wide[0]);
         WriteConsoleW(out, wide, DWORD(wcslen(wide)), &written, nullptr);
-    } else {
-        WriteFile(out, text, DWORD(strlen(text)), &written, nullptr);
+        return;
     }
+    const DWORD length = DWORD(strlen(text));
+    const DWORD failure = WriteFile(out, text, length, &written, nullptr) ? ERROR_HANDLE_DISK_FULL : GetLastError();
+    if (written != length && g_lost[error] == 0) g_lost[error] = failure;
+}
+
+// WriteFile hands each text to the system whole, which keeps it from then on.
+int StreamLost(bool error) { return int(g_lost[error]); }
+
+void AddSystemReason(char* to, size_t size, int code) {
+    wchar_t message[256] = L"";
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, DWORD(code), 0, message,
+                   sizeof message / sizeof message[0], nullptr);
+    for (wchar_t* end = message + wcslen(message);
+         end > message && (end[-1] == L'\n' || end[-1] == L'\r' || end[-1] == L'.');)
+        *--end = L'\0';
+    Append(to, size, message);
 }
 
 // An environment's value may be as long as Windows allows one.

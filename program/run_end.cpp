@@ -42,6 +42,16 @@ void EndRun(int status, const char* said, const char* boxed, bool named) {
         SayToConsole(said, error);
         if (said[strlen(said) - 1] != '\n') SayToConsole("\n", error);
     }
+    // What was said must have reached its stream, or the run would end as
+    // if it had: the lines of a board check lost to a full disk, status 0.
+    if (const int lost = StreamLost(false)) {
+        char why[256] = "";
+        Add(why, g_program, ": cannot write to standard output: ");
+        AddSystemReason(why, sizeof why, lost);
+        Add(why, "\n");
+        SayToConsole(why, true);
+    }
+    if ((StreamLost(false) != 0 || StreamLost(true) != 0) && status == EXIT_DONE) status = EXIT_TROUBLE;
     // Asked only here: on Windows the asking attaches the starter's console,
     // whose Ctrl+C and closing would then end a running panel.
     if (boxed != nullptr && g_kind == RunKind::Panel && !StartedFromConsole()) {

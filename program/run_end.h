@@ -16,7 +16,7 @@
 // The exit statuses, as each program's help lists them.
 constexpr int EXIT_DONE = 0;       // the panel closed, the script ran, the help or the version said
 constexpr int EXIT_TROUBLE = 1;    // the board out of reach, a read found another byte, no window, a
-                                   // record or a trace not written
+                                   // record, a trace or the output not written
 constexpr int EXIT_WRONG = 2;      // a wrong command line or script
 constexpr int EXIT_STOPPED = 130;  // Ctrl+C stopped a script, as a shell reports it
 
@@ -31,7 +31,9 @@ void BeginRun(const char* program, RunKind kind);
 // for the console (UTF-8, on standard output for EXIT_DONE, else on
 // standard error; a last newline added where missing), after the program's
 // name where named, as its own errors are; and boxed, the box's text, where
-// one may be shown (null: never a box, as where no window can open).
+// one may be shown (null: never a box, as where no window can open). A run
+// whose output did not all reach its streams ends with EXIT_TROUBLE where it
+// would have ended with EXIT_DONE, naming standard output where that failed.
 [[noreturn]] void EndRun(int status, const char* said = "", const char* boxed = nullptr, bool named = false);
 
 // Trouble the run cannot go on after (status EXIT_TROUBLE): the English in

@@ -44,9 +44,9 @@ const ProgramWords LINUX_PROGRAM = {
     "\n"
     "Exit status: 0 when the panel is closed or the script ran; 1 when the board\n"
     "cannot be reached (no such port, or it cannot be opened), a script's read\n"
-    "found another byte or its timer a count outside its band, or there is no\n"
-    "display for the panel; 2 for a wrong command line or script; 130 when\n"
-    "Ctrl+C stopped a script.\n"
+    "found another byte or its timer a count outside its band, there is no\n"
+    "display for the panel, or the output could not be written; 2 for a wrong\n"
+    "command line or script; 130 when Ctrl+C stopped a script.\n"
     "The manual: man kalderon-test\n",
     "Usage: ",
     "More: ",
@@ -73,8 +73,9 @@ const ProgramWords LINUX_SIM_PROGRAM = {
     "\n"
     "Exit status: 0 when the panel is closed or the script ran; 1 when the trace\n"
     "file cannot be written, a script's read found another byte or its timer a\n"
-    "count outside its band, or there is no display for the panel; 2 for a wrong\n"
-    "command line or script; 130 when Ctrl+C stopped a script.\n"
+    "count outside its band, there is no display for the panel, or the output\n"
+    "could not be written; 2 for a wrong command line or script; 130 when\n"
+    "Ctrl+C stopped a script.\n"
     "The manual: man kalderon-test\n",
     "Usage: ",
     "More: ",

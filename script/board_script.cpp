@@ -8,7 +8,6 @@
 #include "run_end.h"
 #include "text.h"
 
-static constexpr size_t WORD_MAX = 64;
 static constexpr int WORDS_MAX = 4;  // the most a line takes: read = BYTE, timer = MIN..MAX
 
 struct RegisterName {
@@ -53,10 +52,13 @@ void AddCounts(char* to, size_t size, uint32_t least, uint32_t most) {
 
 // --- Reading ------------------------------------------------------------------
 
-// A line's words, lower-cased, '=' a word of its own, a comment dropped.
+// A line's words, lower-cased, '=' a word of its own, a comment dropped. A
+// word is never cut: the rest of a long one would be read as if nothing
+// were missing (0x, sixty-two zeros and 5A, as 0x00).
 struct Words {
     int count;
-    char word[WORDS_MAX + 1][WORD_MAX];
+    bool tooLong;  // a word longer than SCRIPT_WORD_BYTES_MAX: the line is refused
+    char word[WORDS_MAX + 1][SCRIPT_WORD_BYTES_MAX + 1];
 };
 
 static bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -74,7 +76,10 @@ static Words Split(const char* line, const char* end) {
         const bool equals = *p == '=';
         do {
             const char c = *p++;
-            if (length + 1 < WORD_MAX) to[length++] = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+            if (length == SCRIPT_WORD_BYTES_MAX)
+                words.tooLong = true;
+            else
+                to[length++] = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
         } while (!equals && p < end && !IsBlank(*p) && *p != '#' && *p != '=');
         to[length] = '\0';
     }
@@ -128,6 +133,7 @@ static bool ReadCount(const Reader& r, const char* word, uint32_t least, uint32_
 }
 
 static constexpr DecimalDigits TIMER_MOST(TIMER_COUNT_MAX);
+static constexpr DecimalDigits WORD_LIMIT(SCRIPT_WORD_BYTES_MAX);
 
 // A timer's count, or its band: 5000, or 4000..6000, in decimal, as the
 // panel shows a count.
@@ -211,12 +217,15 @@ bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, Boar
     uint32_t depth = 0;
     script->name = name;
     script->count = 0;
+    // Notepad saves UTF-8 with a byte-order mark, which is no word.
+    if (strncmp(text, "\xEF\xBB\xBF", 3) == 0) text += 3;
     for (const char* line = text; *line != '\0';) {
         const char* end = line;
         while (*end != '\n' && *end != '\0') ++end;
         ++r.line;
         const Words words = Split(line, end);
         line = *end == '\n' ? end + 1 : end;
+        if (words.tooLong) return Fail(r, "a word is longer than ", WORD_LIMIT.text, " bytes");
         if (words.count == 0) continue;
         if (script->count == SCRIPT_STEPS_MAX)
             return Fail(r, "too many operations: at most ", Number(SCRIPT_STEPS_MAX).text);
@@ -364,6 +373,14 @@ bool LoadBoardScript(const char* path, BoardScript* script, ScriptTrouble* troub
     trouble->named = true;
     if (reason[0] != '\0') {
         Add(trouble->said, "cannot read the script ", name, ": ", reason);
+        return false;
+    }
+    // Notepad's "Unicode" is UTF-16, with its mark, or without it a zero
+    // byte in each ASCII character.
+    const unsigned char* at = reinterpret_cast<const unsigned char*>(g_text);
+    const bool marked = (at[0] == 0xFF && at[1] == 0xFE) || (at[0] == 0xFE && at[1] == 0xFF);
+    if (length >= 2 && (marked || at[0] == 0 || at[1] == 0)) {
+        Add(trouble->said, name, " is not a script: it is UTF-16 (Notepad's \"Unicode\"); save it as UTF-8 or ANSI");
         return false;
     }
     if (strlen(g_text) != length) {

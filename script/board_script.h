@@ -4,7 +4,9 @@
 // through the same link functions the panel's buttons call, so the port
 // sees exactly what the panel would put there.
 //
-// One operation a line; '#' starts a comment; words in any case:
+// One operation a line; '#' starts a comment; words in any case, each of
+// at most SCRIPT_WORD_BYTES_MAX bytes; a leading UTF-8 byte-order mark is
+// skipped:
 //   write REGISTER BYTE   REGISTER: data, control, low or high;
 //                         BYTE: 0x5A, 0b01011010 or 90
 //   read [= BYTE]         prints "read 0x5A"; with = BYTE, another byte
@@ -42,6 +44,7 @@ struct ScriptStep {
 };
 
 constexpr uint32_t SCRIPT_STEPS_MAX = 4096;
+constexpr size_t SCRIPT_WORD_BYTES_MAX = 63;  // a longer word is refused, never cut
 constexpr uint32_t SCRIPT_DEPTH_MAX = 16;  // repeats inside repeats
 constexpr size_t SCRIPT_ERROR_MAX = PATH_BYTES_MAX + 1 + 512;  // the script's path whole, and what is wrong
 

@@ -1,8 +1,11 @@
 // Linux: a script from a file or standard input; a step pause shown on the
 // controlling terminal (/dev/tty) and Enter read there, wherever standard
 // input and output go; SIGINT, SIGTERM and SIGHUP (the terminal closed) ask
-// a stop.
+// a stop. A stop is never lost in a wait: the handler also writes to a pipe
+// that every wait polls, so a signal that comes after the flag was looked at
+// and before the wait began still ends it at once.
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -14,10 +17,20 @@
 #include <initializer_list>
 
 #include "board_script.h"
+#include "console.h"
 #include "text.h"
 
 static volatile sig_atomic_t g_stop;
+static int g_stopPipe[2] = {-1, -1};  // read end, write end
 static int g_terminal = -1;
+
+// Until fd can be read (true), a stop is asked or timeout milliseconds have
+// passed (-1: none). poll ignores an fd of -1: the terminal where there is
+// none, the pipe where it could not be made (and then only the flag stops).
+static bool Ready(int fd, int timeout) {
+    pollfd ready[] = {{g_stopPipe[0], POLLIN, 0}, {fd, POLLIN, 0}};
+    return poll(ready, 2, timeout) > 0 && !g_stop && ready[1].revents != 0;
+}
 
 bool ReadScriptFile(const char* path, char* text, size_t size, size_t* length, char* reason, size_t reasonSize) {
     const bool fromInput = strcmp(path, "-") == 0;
@@ -33,7 +46,7 @@ bool ReadScriptFile(const char* path, char* text, size_t size, size_t* length, c
     text[used] = '\0';
     *length = used;
     reason[0] = '\0';
-    if (error != 0) Append(reason, reasonSize, strerror(error));
+    if (error != 0) AddSystemReason(reason, reasonSize, error);
     return reason[0] == '\0';
 }
 
@@ -53,15 +66,23 @@ void ScriptStepPause(const wchar_t* text) {
     }
     char c = 0;
     while (!g_stop) {
+        if (!Ready(g_terminal, -1)) continue;
         const ssize_t got = read(g_terminal, &c, 1);
         if (got == 0 || (got < 0 && errno != EINTR) || (got == 1 && c == '\n')) return;
     }
 }
 
-static void Stop(int) { g_stop = 1; }
+static void Stop(int) {
+    const int saved = errno;
+    g_stop = 1;
+    if (write(g_stopPipe[1], "", 1) < 0) {
+        // full: it holds a stop already
+    }
+    errno = saved;
+}
 
-// No SA_RESTART: a pause or a wait for Enter ends with EINTR.
 void CatchStop() {
+    if (pipe2(g_stopPipe, O_CLOEXEC | O_NONBLOCK) != 0) g_stopPipe[0] = g_stopPipe[1] = -1;
     struct sigaction action = {};
     action.sa_handler = Stop;
     sigemptyset(&action.sa_mask);
@@ -70,8 +91,17 @@ void CatchStop() {
 
 bool StopAsked() { return g_stop != 0; }
 
+static uint64_t NowNs() {
+    timespec now = {};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return uint64_t(now.tv_sec) * 1000000000 + uint64_t(now.tv_nsec);
+}
+
 void PauseFor(uint32_t milliseconds) {
-    timespec left = {time_t(milliseconds / 1000), long(milliseconds % 1000) * 1000000L};
-    while (!g_stop && nanosleep(&left, &left) != 0 && errno == EINTR) {
+    constexpr uint64_t NS_PER_MS = 1000000;
+    const uint64_t end = NowNs() + milliseconds * NS_PER_MS;
+    for (uint64_t now = NowNs(); !g_stop && now < end; now = NowNs()) {
+        const uint64_t left = (end - now + NS_PER_MS - 1) / NS_PER_MS;  // poll's unit, never short
+        Ready(-1, int(left < INT32_MAX ? left : INT32_MAX));
     }
 }

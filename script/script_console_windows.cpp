@@ -11,7 +11,7 @@
 #include "console.h"
 #include "text.h"
 
-static volatile LONG g_stop;
+static HANDLE g_stopped;  // an event, set once a stop is asked, for good
 static HANDLE g_terminal = INVALID_HANDLE_VALUE, g_terminalOut = INVALID_HANDLE_VALUE;
 
 bool ReadScriptFile(const char* path, char* text, size_t size, size_t* length, char* reason, size_t reasonSize) {
@@ -41,15 +41,7 @@ bool ReadScriptFile(const char* path, char* text, size_t size, size_t* length, c
     text[used] = '\0';
     *length = used;
     reason[0] = '\0';
-    if (error != 0) {
-        wchar_t message[256] = L"";
-        FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, message,
-                       sizeof message / sizeof message[0], nullptr);
-        for (wchar_t* end = message + wcslen(message); end > message && (end[-1] == L'\n' || end[-1] == L'\r' ||
-                                                                        end[-1] == L'.');)
-            *--end = L'\0';
-        Append(reason, reasonSize, message);
-    }
+    if (error != 0) AddSystemReason(reason, reasonSize, int(error));
     return reason[0] == '\0';
 }
 
@@ -63,33 +55,42 @@ bool OpenTerminal() {
     return g_terminal != INVALID_HANDLE_VALUE && g_terminalOut != INVALID_HANDLE_VALUE;
 }
 
+// Waits on the stop and the console's input together: a stop that comes
+// after the flag was looked at still ends the pause at once, where a read
+// begun just after it would wait for Enter. Only Enter's key going down ends
+// the pause; every other event is taken and passed over.
 void ScriptStepPause(const wchar_t* text) {
     DWORD written = 0;
     WriteConsoleW(g_terminalOut, text, DWORD(wcslen(text)), &written, nullptr);
     WriteConsoleW(g_terminalOut, L"\n", 1, &written, nullptr);
-    wchar_t c = 0;
+    const HANDLE waits[] = {g_stopped, g_terminal};
+    INPUT_RECORD input = {};
     DWORD got = 0;
-    while (!g_stop && ReadConsoleW(g_terminal, &c, 1, &got, nullptr) && got == 1 && c != L'\n') {
+    while (WaitForMultipleObjects(2, waits, FALSE, INFINITE) == WAIT_OBJECT_0 + 1 &&
+           ReadConsoleInputW(g_terminal, &input, 1, &got)) {
+        if (got == 1 && input.EventType == KEY_EVENT && input.Event.KeyEvent.bKeyDown &&
+            input.Event.KeyEvent.wVirtualKeyCode == VK_RETURN)
+            return;
     }
 }
 
 // Closing the console ends the program once the handler returns: it waits
 // for the operation under way to end first (Windows allows it a few seconds).
 static BOOL WINAPI Stop(DWORD event) {
-    InterlockedExchange(&g_stop, 1);
+    SetEvent(g_stopped);
     if (event == CTRL_CLOSE_EVENT) Sleep(INFINITE);
     return TRUE;
 }
 
 void CatchStop() {
     AttachStarterConsole();
+    g_stopped = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     SetConsoleCtrlHandler(Stop, TRUE);
 }
 
-bool StopAsked() { return g_stop != 0; }
+bool StopAsked() { return WaitForSingleObject(g_stopped, 0) == WAIT_OBJECT_0; }
 
+// INFINITE is a count of milliseconds too; a wait that long is one less.
 void PauseFor(uint32_t milliseconds) {
-    static constexpr DWORD SLICE_MS = 20;
-    for (DWORD slept = 0; !g_stop && slept < milliseconds; slept += SLICE_MS)
-        Sleep(milliseconds - slept < SLICE_MS ? milliseconds - slept : SLICE_MS);
+    WaitForSingleObject(g_stopped, milliseconds == INFINITE ? INFINITE - 1 : milliseconds);
 }

@@ -22,7 +22,7 @@ namespace {
 BoardScript g_script;
 
 struct ReadCase {
-    const char* text;
+    std::string text;
     const char* error;  // empty: read; the steps then as "op code byte compare count line other"
     std::vector<std::string> steps;
     bool terminal = true;  // one to wait for Enter on
@@ -78,10 +78,15 @@ TEST(BoardScriptReader, EveryFormOfEachOperationAndEveryErrorWithItsLine) {
         {"timer =", "s:1: timer = needs a count or a band", {}},
         {"timer 5000", "s:1: unexpected word \"5000\": timer = MIN..MAX", {}},
         {"repeat 2\nrepeat 3\nend\nreset", "s:1: repeat without end", {}},
+        // A word is read whole or refused, never cut; Notepad's UTF-8 mark is no word.
+        {"write data 0x" + std::string(59, '0') + "5a", "", {"0 0 90 0 0 1 0"}},
+        {"reset\nwrite data 0x" + std::string(62, '0') + "5A", "s:2: a word is longer than 63 bytes", {}},
+        {"wait " + std::string(70, '0') + "1000", "s:1: a word is longer than 63 bytes", {}},
+        {"\xEF\xBB\xBFreset\nstep", "", {"2 0 0 0 0 1 0", "3 0 0 0 1 2 0"}},
     };
     for (const ReadCase& c : cases) {
         char error[SCRIPT_ERROR_MAX] = "";
-        const bool read = ReadBoardScript(c.text, "s", c.terminal, &g_script, error);
+        const bool read = ReadBoardScript(c.text.c_str(), "s", c.terminal, &g_script, error);
         EXPECT_STREQ(error, c.error) << c.text;
         if (!read) continue;
         std::vector<std::string> steps;
@@ -137,10 +142,12 @@ ScriptRun RunSim(std::string arguments, const std::string& script, bool stdin = 
     const size_t at = arguments.find("SCRIPT");
     if (at != std::string::npos) arguments.replace(at, 6, quoted(scriptPath));
     // No display, unless the case gives one: a box it opened would hold the
-    // run until the timeout.
+    // run until the timeout. The arguments last, where a redirection of the
+    // case's own comes after the output's.
     const std::string command = "timeout 60 env -u DISPLAY -u WAYLAND_DISPLAY KALDERON_PORT_TRACE=" +
-                                quoted(tracePath) + " " + environment + " " + quoted(SIM_PROGRAM) + " " + arguments +
-                                " >" + quoted(outputPath) + " 2>&1 <" + quoted(stdin ? scriptPath : "/dev/null");
+                                quoted(tracePath) + " " + environment + " " + quoted(SIM_PROGRAM) + " >" +
+                                quoted(outputPath) + " 2>&1 <" + quoted(stdin ? scriptPath : "/dev/null") + " " +
+                                arguments;
     ScriptRun run;
     const auto start = std::chrono::steady_clock::now();
     const int status = system(command.c_str());
@@ -230,6 +237,14 @@ TEST(BoardScriptRun, EachOperationAndWayInAsTheReaderPromises) {
         {"a script's trouble never waits in a box", "--run SCRIPT", "reset\n", false, 1,
          "cannot write the port trace /nonexistent/t.txt", {}, 0,
          "QT_QPA_PLATFORM=offscreen KALDERON_PORT_TRACE=/nonexistent/t.txt"},
+        {"the help never waits in a box either", "--help", "", false, 0, "Usage: kalderon-test-sim", {}, 0,
+         "QT_QPA_PLATFORM=offscreen setsid -w"},
+        {"Notepad's \"Unicode\" named", "--run SCRIPT", std::string("\xFF\xFEr\0e\0s\0e\0t\0", 12), false, 2,
+         "script.txt is not a script: it is UTF-16 (Notepad's \"Unicode\"); save it as UTF-8 or ANSI", {}, 0},
+        {"output that reached no one fails the run", "--run SCRIPT >/dev/full", "read\n", false, 1,
+         "kalderon-test-sim: cannot write to standard output: No space left on device", {}, 0},
+        {"Ctrl+C ends a wait at once", "--run SCRIPT", "wait 100000\n", false, 130, "stopped", {}, 0.5,
+         "timeout --preserve-status -s INT 0.5"},
     };
     for (const RunCase& c : cases) {
         SCOPED_TRACE(c.name);
