@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 export CMAKE_BUILD_PARALLEL_LEVEL := $(JOBS)
 
 .PHONY: run test deps-run deps-test deps-bench deps-package-linux deps-package-windows linux linux-asan windows windows-x64 package-linux package-windows \
-	bench clean
+	bench fuzz clean
 
 # Only what the Linux panel needs, in a build tree of its own.
 run: deps-run
@@ -55,6 +55,11 @@ package-windows: deps-package-windows
 	for p in windows windows-x64; do \
 	  cmake --preset $$p -DKALDERON_TESTS=OFF && cmake --build --preset $$p && (cd build/$$p && cpack -G ZIP) || exit 1; \
 	done
+
+# Each fuzz target for ten minutes (FUZZ_SECONDS=N for another length); an
+# input that breaks an invariant is kept in build/linux/fuzz-findings.
+fuzz: deps-test
+	cmake --preset linux && cmake --build --preset linux --target fuzz
 
 # The Linux build's configuration with only the benchmark built: none of the
 # test tools it does not run (no Wine, qemu or MinGW).

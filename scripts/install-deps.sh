@@ -34,9 +34,9 @@ fi
 # The tests: GoogleTest and the benchmark; the Windows cross builds and Wine;
 # mmdebstrap and uidmap for the 32-bit Wine's root; qemu with a guest's tools;
 # screenshots and driving X windows; the Debian package's checks; the
-# waveform readers.
+# waveform readers; libFuzzer and the linker its targets are linked with.
 test_packages="$run_packages xvfb xauth
-  googletest libgtest-dev libgmock-dev libbenchmark-dev valgrind
+  googletest libgtest-dev libgmock-dev libbenchmark-dev valgrind libclang-rt-dev lld
   g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine64 fonts-wine mmdebstrap uidmap
   qemu-system-x86 busybox-static cpio strace xz-utils python3
