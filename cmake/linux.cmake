@@ -27,19 +27,10 @@ endforeach()
 install(FILES resources/icons/kalderon-test.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # Debian wants manuals and changelogs compressed, without a timestamp inside.
-# One manual page covers both programs, in English and in Russian; the pages
-# quote the word limits (@WORD_BYTES_MAX@, @SCRIPT_WORD_BYTES_MAX@), the
-# repeats' depth (@SCRIPT_DEPTH_MAX@) and the timer's most count
-# (@TIMER_COUNT_MAX@).
-foreach(page kalderon-test.1 kalderon-test.ru.1)
-  configure_file(resources/${page} ${CMAKE_BINARY_DIR}/man-source/${page} @ONLY)
-endforeach()
-foreach(file man-source/kalderon-test.1 man-source/kalderon-test.ru.1 resources/debian/changelog)
-  get_filename_component(name ${file} NAME)
-  set(source ${CMAKE_SOURCE_DIR}/${file})
-  if(file MATCHES "^man-source/")
-    set(source ${CMAKE_BINARY_DIR}/${file})
-  endif()
+# One manual page covers both programs, in English and in Russian (made from
+# the table at the top).
+foreach(source ${TEXTS}/kalderon-test.1 ${TEXTS}/kalderon-test.ru.1 ${CMAKE_SOURCE_DIR}/resources/debian/changelog)
+  get_filename_component(name ${source} NAME)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${name}.gz
     COMMAND gzip -9nc ${source} > ${CMAKE_BINARY_DIR}/${name}.gz
     DEPENDS ${source})

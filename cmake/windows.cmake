@@ -60,15 +60,7 @@ target_link_options(kalderon-test-com PRIVATE -municode -static -static-libgcc -
 # saying which zip is for whom
 install(TARGETS kalderon-test kalderon-test-com RUNTIME DESTINATION .)
 install(TARGETS port_sim RUNTIME DESTINATION sim)
-set(operator_readme ${CMAKE_BINARY_DIR}/README.txt)
-add_custom_command(OUTPUT ${operator_readme}
-  COMMAND ${CMAKE_COMMAND} -DINPUT=${CMAKE_SOURCE_DIR}/docs/README-windows.txt -DOUTPUT=${operator_readme}
-          -DWORD_BYTES_MAX=${WORD_BYTES_MAX} -DTIMER_COUNT_MAX=${TIMER_COUNT_MAX}
-          -DSCRIPT_WORD_BYTES_MAX=${SCRIPT_WORD_BYTES_MAX} -DSCRIPT_DEPTH_MAX=${SCRIPT_DEPTH_MAX}
-          -P ${CMAKE_SOURCE_DIR}/cmake/windows_text.cmake
-  DEPENDS docs/README-windows.txt cmake/windows_text.cmake program/command_line.h link/board_ops.h script/board_script.h VERBATIM)
-add_custom_target(operator_readme ALL DEPENDS ${operator_readme})
-install(FILES ${operator_readme} DESTINATION .)
+install(FILES ${TEXTS}/README.txt DESTINATION .)  # made from docs/README-windows.txt at the top
 set(CPACK_GENERATOR ZIP)
 set(OPERATOR_ZIP_NAME kalderon-test-${PROJECT_VERSION}-windows-${WINDOWS_BITS}bit)
 set(CPACK_PACKAGE_FILE_NAME ${OPERATOR_ZIP_NAME})

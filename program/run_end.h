@@ -16,14 +16,13 @@
 #include "command_line.h"
 #include "trouble.h"
 
-// The exit statuses, as each program's help lists them.
-constexpr int EXIT_DONE = 0;       // the panel closed, the script ran, the help or the version said,
-                                   // a check's board answered
-constexpr int EXIT_TROUBLE = 1;    // the board out of reach, a read found another byte, no window, a
-                                   // record, a trace or the output not written, a check's port or
-                                   // board silent
-constexpr int EXIT_WRONG = 2;      // a wrong command line or script
-constexpr int EXIT_STOPPED = 130;  // Ctrl+C stopped a script, as a shell reports it
+// The exit statuses. What each means, and each cause of it, is written once,
+// in options_and_statuses.txt, which the help, the manual and the guides are
+// made from.
+constexpr int EXIT_DONE = 0;
+constexpr int EXIT_TROUBLE = 1;
+constexpr int EXIT_WRONG = 2;
+constexpr int EXIT_STOPPED = 130;  // as a shell reports a stop by SIGINT: 128 + 2
 
 enum class RunKind { Panel, Script, Check };
 

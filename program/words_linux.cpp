@@ -3,6 +3,7 @@
 
 #include "check_words.h"
 #include "command_line.h"
+#include "help_from_table.h"  // the options and exit statuses: options_and_statuses.txt
 
 static const UsageText USAGE_ERRORS[] = {
     {"", ""},  // UsageError::None
@@ -59,31 +60,15 @@ const ProgramWords LINUX_PROGRAM = {
     "[--port PORT] [--check | --run FILE | --record FILE]",
     "The operator's test panel for the device-programmer board on a parallel port.\n"
     "\n"
-    "Options:\n"
-    "  --port PORT   the port the board hangs on; without it, /dev/parport0:\n"
-    "                  a device       --port /dev/parport1\n"
-    "                  a base (hex)   --port 0x278    or a range   --port 0x278-0x27F\n"
-    "  --check       check the port and the board instead of opening the panel,\n"
-    "                with no window: whether the port answers at its address,\n"
-    "                whether a board answers on it, what a status read costs\n"
-    "  --run FILE    run the board script FILE (- for standard input) instead of\n"
-    "                the panel, with no window; each line an operation:\n"
-    "                write REGISTER BYTE, read [= BYTE], reset, step [COUNT],\n"
-    "                timer [= MIN..MAX], steps on|off, repeat COUNT ... end, wait MS;\n"
-    "                a run whose checks held ends with a line naming them\n"
-    "  --record FILE append each command of the panel's session to FILE as a\n"
-    "                board script; on a good board: --record check.txt, then on\n"
-    "                the next: --run check.txt (status 1 where a read or the\n"
-    "                timer differs)\n"
-    "  -h, --help    print this help and exit\n"
-    "  --version     print the version and exit\n"
+    "Options:\n" KALDERON_TEST_OPTIONS
     "\n"
-    "Exit status: 0 when the panel is closed, the script ran or the check found a\n"
-    "board; 1 when the board cannot be reached (no such port, or it cannot be\n"
-    "opened, or a check found no port or no board answering), a script's read\n"
-    "found another byte or its timer a count outside its band, there is no\n"
-    "display for the panel, or the output could not be written; 2 for a wrong\n"
-    "command line or script; 130 when Ctrl+C stopped a script.\n"
+    "A board script's lines, one operation each: write REGISTER BYTE, read [= BYTE],\n"
+    "reset, step [COUNT], timer [= MIN..MAX], steps on|off, repeat COUNT ... end,\n"
+    "wait MS. Recorded on a good board (--record check.txt), a script checks the\n"
+    "next (--run check.txt).\n"
+    "\n"
+    "Exit status:\n" KALDERON_TEST_STATUSES
+    "\n"
     "The manual: man kalderon-test\n",
     "Usage: ",
     "More: ",
@@ -102,21 +87,10 @@ const ProgramWords LINUX_SIM_PROGRAM = {
     "in .vcd is a waveform. KALDERON_SIM_BOARD=no-port plays a port that is not\n"
     "there, KALDERON_SIM_BOARD=no-board a port with no board on it.\n"
     "\n"
-    "Options:\n"
-    "  --check       check the port and the board as on a real port, with no window\n"
-    "  --run FILE    run the board script FILE (- for standard input) instead of\n"
-    "                the panel, with no window (man kalderon-test)\n"
-    "  --record FILE append each command of the panel's session to FILE as a\n"
-    "                board script, for --run to replay\n"
-    "  -h, --help    print this help and exit\n"
-    "  --version     print the version and exit\n"
+    "Options:\n" KALDERON_TEST_SIM_OPTIONS
     "\n"
-    "Exit status: 0 when the panel is closed, the script ran or the check found a\n"
-    "board; 1 when the trace file cannot be written, a check found no port or no\n"
-    "board, a script's read found another byte or its timer a count outside its\n"
-    "band, there is no display for the panel, or the output could not be\n"
-    "written; 2 for a wrong command line or script; 130 when Ctrl+C stopped a\n"
-    "script.\n"
+    "Exit status:\n" KALDERON_TEST_SIM_STATUSES
+    "\n"
     "The manual: man kalderon-test\n",
     "Usage: ",
     "More: ",

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "group_dialog.h"
+#include "help_from_table.h"
 #include "panel_controls.h"
 #include "panel_ids.h"
 #include "panel_scenarios.h"
@@ -256,7 +257,8 @@ TEST(BoardScript, ItsOutputAndStatusReachTheConsole) {
     CopyFileW((g_exe.substr(0, g_exe.size() - 4) + L".com").c_str(), (alone + L"\\kalderon-test.com").c_str(), FALSE);
     const ConsoleCase cases[] = {
         {"a read that finds another byte", run, nullptr, 1, {"read 0x00\n", "check.txt:3: expected 0x01, read 0x00"}},
-        {"the help", L"--help", nullptr, 0, {"Запуск: kalderon-test.exe", "Руководство: README.txt"}},
+        {"the help, its lists the table's", L"--help", nullptr, 0,
+         {"Запуск: kalderon-test.exe", KALDERON_TEST_EXE_OPTIONS, KALDERON_TEST_EXE_STATUSES, "Руководство: README.txt"}},
         {"a trace that cannot be made", run, "Z:\\no\\such\\folder\\trace.txt", 1,
          {"cannot write the port trace Z:\\no\\such\\folder\\trace.txt"}},
         {"a record that cannot be made", L"--record Z:\\no\\such\\folder\\s.txt", nullptr, 1,
