@@ -20,8 +20,8 @@ $harness_at_end"
 }
 
 # Starts a command in the background, in a session and process group of its
-# own, its pid in $!: this shell takes a signal between commands only, so a
-# long one runs here, and is waited for. It reads nothing.
+# own, its pid in $!. A shell takes a signal only between commands: a long
+# one runs so, and is waited for, never in the foreground. It reads nothing.
 started() {
   setsid "$@" &
   harness_children="$harness_children $!"
@@ -45,22 +45,20 @@ ended() {
 # ended (--while PID), saying what it waited for and how far it came.
 # Usage: wait_for [--while PID] WHAT COMMAND [ARG...]
 wait_for() {
-  local alive="" what start tries=1 why
+  local alive="" what start tries=1
   [ "$1" != --while ] || { alive=$2; shift 2; }
   what=$1
   shift
   start=$(date +%s)
   until found=$("$@"); do
     if [ -n "$alive" ] && ! kill -0 "$alive" 2>/dev/null; then
-      why="process $alive ended first"
-    elif [ $(($(date +%s) - start)) -ge "$patience" ]; then
-      why="gave up"
-    else
+      what="$what, but process $alive ended first"
+    elif [ $(($(date +%s) - start)) -lt "$patience" ]; then
       tries=$((tries + 1))
       sleep 0.1
       continue
     fi
-    echo "FAIL: waited $(($(date +%s) - start)) s for $what (tries: $tries), then $why; the last try said: ${found:-nothing}" >&2
+    echo "FAIL: waited $(($(date +%s) - start)) s for $what (tries: $tries); the last try said: ${found:-nothing}" >&2
     return 1
   done
 }
@@ -75,16 +73,14 @@ start_x() {
   export DISPLAY=":$found"
 }
 
-# The window titled exactly TITLE once it is shown, in $found; PID is its
-# program, which must not end first.
-# Usage: x_window PID TITLE
+# x_window PID TITLE: the window titled exactly TITLE once it is shown, in
+# $found; PID is its program, which must not end first.
 x_window() {
   wait_for --while "$1" "a window titled \"$2\"" harness_x_shown "$2"
 }
 
-# The keyboard focus on WINDOW, asked for until it is there: xdotool's own
-# --sync gives up after a while on a loaded machine.
-# Usage: x_focus PID WINDOW
+# x_focus PID WINDOW: the keyboard focus on WINDOW, asked for until it is
+# there (xdotool's own --sync gives up after a while on a loaded machine).
 x_focus() {
   wait_for --while "$1" "the keyboard focus on window $2" harness_x_focused "$2"
 }
