@@ -14,24 +14,16 @@ patience=60
 step="" step_log="" found="" harness_children="" harness_at_end=""
 
 # A command (shell text) to run on the way out.
-at_end() {
-  harness_at_end="$1
-$harness_at_end"
-}
+at_end() { harness_at_end="$1
+$harness_at_end"; }
 
 # Starts a command in the background, in a session and process group of its
 # own, its pid in $!. A shell takes a signal only between commands: a long
 # one runs so, and is waited for, never in the foreground. It reads nothing.
-started() {
-  setsid "$@" &
-  harness_children="$harness_children $!"
-}
+started() { setsid "$@" & harness_children="$harness_children $!"; }
 
 # Runs a command as started, to its end; its status.
-waited() {
-  started "$@"
-  harness_reap $!
-}
+waited() { started "$@"; harness_reap $!; }
 
 # Waits for the started child PID, ended if it is still running after
 # $patience seconds; its status.
@@ -75,15 +67,11 @@ start_x() {
 
 # x_window PID TITLE: the window titled exactly TITLE once it is shown, in
 # $found; PID is its program, which must not end first.
-x_window() {
-  wait_for --while "$1" "a window titled \"$2\"" harness_x_shown "$2"
-}
+x_window() { wait_for --while "$1" "a window titled \"$2\"" harness_x_shown "$2"; }
 
 # x_focus PID WINDOW: the keyboard focus on WINDOW, asked for until it is
 # there (xdotool's own --sync gives up after a while on a loaded machine).
-x_focus() {
-  wait_for --while "$1" "the keyboard focus on window $2" harness_x_focused "$2"
-}
+x_focus() { wait_for --while "$1" "the keyboard focus on window $2" harness_x_focused "$2"; }
 
 harness_x_shown() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep .; }
 harness_x_focused() {
@@ -104,10 +92,7 @@ harness_reap() {
   return "$status"
 }
 
-harness_none_running() {
-  local pid
-  for pid in $harness_children; do harness_gone "$pid" || return 1; done
-}
+harness_none_running() { for pid in $harness_children; do harness_gone "$pid" || return 1; done; }
 
 harness_end() {
   local status=$? pid
