@@ -26,6 +26,7 @@ source_dir=$(cd "$here/../.." && pwd)
 # the test's own failures speak for themselves.
 . "$source_dir/scripts/harness.sh"
 
+# $run runs a Wine command: as it is for 64 bits, in the 32-bit root otherwise.
 if [ "$bits" = 64 ]; then
   wine=/usr/lib/wine/wine64
   wineserver=/usr/lib/wine/wineserver64
