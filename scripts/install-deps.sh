@@ -79,8 +79,8 @@ if [ "$(id -u)" -ne 0 ]; then
   exit 1
 fi
 
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
+. "$(dirname "$0")/harness.sh"
+log=$run_folder/apt.log
 
 # The lists: once more after a pause if a mirror is caught mid-sync; then on
 # with what could be fetched. The ones still missing are named in the end.

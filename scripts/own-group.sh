@@ -6,13 +6,5 @@
 # session has no controlling terminal and the command reads nothing, so a
 # run at a terminal sees what a run in CI sees.
 # Usage: own-group.sh COMMAND [ARG...]   exits with the command's status
-setsid "$@" </dev/null &
-group=$!
-end() { kill -TERM -"$group" 2>/dev/null; }
-trap 'end; exit 129' HUP
-trap 'end; exit 130' INT
-trap 'end; exit 143' TERM
-wait "$group"
-status=$?
-end
-exit "$status"
+. "$(dirname "$0")/harness.sh"
+waited "$@"

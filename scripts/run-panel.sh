@@ -6,9 +6,7 @@ exe=$1
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$exe"
 fi
-# shellcheck source=xvfb.sh
-. "$(dirname "$0")/xvfb.sh"
-start_xvfb
-trap 'kill $XVFB_PID 2>/dev/null || true' EXIT INT TERM
+. "$(dirname "$0")/harness.sh"
+start_x
 echo "No display here: the panel runs on the virtual display $DISPLAY (Ctrl+C ends it)."
-"$exe"
+waited "$exe"

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -29,6 +30,15 @@ protected:
         ResetStepRecorder();
         StepMode = 0;
     }
+    // A trace file of the test's own under TMPDIR, removed however the test
+    // ends: an ASSERT returns before any line after it.
+    std::string trace;
+    const char* TraceFile(const char* suffix) {
+        trace = testing::TempDir() + "kalderon-trace-XXXXXX" + suffix;
+        close(mkstemps(trace.data(), int(strlen(suffix))));
+        return trace.c_str();
+    }
+    void TearDown() override { remove(trace.c_str()); }
     static void Address(uint32_t a) {
         WriteRegister(REG_ADDR_LOW, a & 0xFF);
         WriteRegister(REG_ADDR_HIGH, (a >> 8) & 0xFF);
@@ -130,8 +140,7 @@ TEST_F(SimBoardTest, ResetPutsTheBoardIntoItsResetState) {
 }
 
 TEST_F(SimBoardTest, TheTraceHasOneLinePerAccess) {
-    char path[] = "/tmp/kalderon-trace-XXXXXX";
-    close(mkstemp(path));
+    const char* path = TraceFile("");
     ASSERT_TRUE(SimBoardTraceTo(path));
     WriteRegister(REG_ADDR_HIGH, 0x5A);
     ReadDataByte();
@@ -139,7 +148,6 @@ TEST_F(SimBoardTest, TheTraceHasOneLinePerAccess) {
     std::ifstream in(path);
     std::stringstream text;
     text << in.rdbuf();
-    remove(path);
     // Address 0x5A00 presents 0x5A; CS/OE are asserted by the zeroed control latch.
     EXPECT_EQ(text.str(),
               "W 378 5A\nW 37A 06\nW 37A 07\nW 37A 06\n"
@@ -158,8 +166,7 @@ std::string FileText(const char* path) {
 // timestamp, so a run killed at any point leaves a readable file whose last
 // access shows. sigrok reads it in the vcd_read_by_sigrok test.
 TEST_F(SimBoardTest, AVcdTraceIsAWholeFileOfItsOwnEachRun) {
-    char path[] = "/tmp/kalderon-trace-XXXXXX.vcd";
-    close(mkstemps(path, 4));
+    const char* path = TraceFile(".vcd");
     std::string runs[2];
     for (std::string& run : runs) {
         SimBoardReset();
@@ -169,7 +176,6 @@ TEST_F(SimBoardTest, AVcdTraceIsAWholeFileOfItsOwnEachRun) {
         run = FileText(path);  // before the trace is closed
         SimBoardTraceTo(nullptr);
     }
-    remove(path);
     EXPECT_EQ(runs[0], runs[1]);
     const size_t lastTime = runs[0].rfind("\n#");
     EXPECT_EQ(runs[0].substr(lastTime), "\n#9\n") << "eight accesses, then the next timestamp";

@@ -31,8 +31,8 @@ done
 
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "no computed dependency on Qt"
 
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+. "$(dirname "$0")/../../scripts/harness.sh"
+tmp=$run_folder
 dpkg-deb -x "$deb" "$tmp"
 entry="$tmp/usr/share/applications/org.example.kalderon_test.desktop"
 desktop-file-validate "$entry" || fail "the desktop entry is not valid"

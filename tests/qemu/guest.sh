@@ -5,6 +5,7 @@
 # The parallel port's modules come from the guest's cache (KALDERON_VM_MODULES).
 guest_test=$1 program=$2
 modules=$KALDERON_VM_MODULES
+. "$(dirname "$0")/../../scripts/harness.sh"
 
 echo "== ENOENT"
 "$guest_test" refuse
@@ -29,14 +30,14 @@ echo "== NOT LISTED"
 "$guest_test" refuse --port 0x3bc
 
 echo "== TIMER"
-strace -o /tmp/strace.log "$guest_test" timer
+strace -o "$run_folder/strace.log" "$guest_test" timer
 # Within the loop (first to last status read) every system call must be a
 # status read.
 awk '/PPRSTATUS/ { if (!first) first = NR; last = NR; n++ }
      { line[NR] = $0 }
      END { other = 0; for (i = first; i <= last; i++) if (line[i] !~ /PPRSTATUS/) other++;
-           printf "STRACE status_reads=%d other_in_loop=%d\n", n, other }' /tmp/strace.log
-echo "STRACE ioctls=$(grep -c '^ioctl(' /tmp/strace.log) calls=$(grep -c '(' /tmp/strace.log)"
+           printf "STRACE status_reads=%d other_in_loop=%d\n", n, other }' "$run_folder/strace.log"
+echo "STRACE ioctls=$(grep -c '^ioctl(' "$run_folder/strace.log") calls=$(grep -c '(' "$run_folder/strace.log")"
 
 # Nothing is on qemu's port: the shipped program's check must find the port
 # answering and no board.
@@ -48,36 +49,29 @@ echo "== EACCES"
 "$guest_test" refuse-as 1000
 
 echo "== ENXIO"
-"$guest_test" hold >/tmp/hold.out &
+started "$guest_test" hold >"$run_folder/hold.out"
 holder=$!
-until grep -q HOLDING /tmp/hold.out || ! kill -0 $holder 2>/dev/null; do sleep 0.1; done
+wait_for --while $holder "the port held" grep HOLDING "$run_folder/hold.out"
 "$guest_test" refuse
 kill $holder 2>/dev/null
+ended $holder
 
 # The shipped program as an operator starts it, on a display: keys only.
 # From the first focus (Выход): Tab to A16, Space checks it; twelve more Tabs
 # pass the other seven bits and the four radio buttons (each a tab stop) to
 # "Записать"; Space writes 0x01 to the control register; Esc ends it.
-. "$(dirname "$0")/../../scripts/xvfb.sh"
-start_xvfb
+start_x
 panel() {
-  "$program" "$@" &
+  started "$program" "$@"
   pid=$!
-  until window=$(xdotool search --onlyvisible --name '^KALDERON TEST$'); do
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.2
-  done
-  if [ -n "$window" ]; then
-    xdotool windowfocus --sync "$window"
+  x_window $pid "KALDERON TEST" && x_focus $pid "$found" &&
     xdotool key --delay 0 Tab space Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space Escape
-  fi
-  wait $pid
+  ended $pid
   echo "PANEL status=$?"
 }
 echo "== PANEL"
 panel
 echo "== PANEL SECOND"
 panel --port /dev/parport1
-kill "$XVFB_PID"
 
 echo "== DONE"

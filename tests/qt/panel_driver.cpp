@@ -60,10 +60,9 @@ void Key(Qt::Key key, Qt::KeyboardModifiers modifiers) { QTest::keyClick(Panel()
 static std::string g_tracePath;
 
 void StartTrace() {
-    char path[] = "/tmp/kalderon-qt-trace-XXXXXX";
-    close(mkstemp(path));
-    g_tracePath = path;
-    SimBoardTraceTo(path);
+    g_tracePath = testing::TempDir() + "kalderon-qt-trace-XXXXXX";
+    close(mkstemp(g_tracePath.data()));
+    SimBoardTraceTo(g_tracePath.c_str());
 }
 
 void StopTrace() {

@@ -6,55 +6,45 @@
 #   lost     the port fails after the claim (the preloaded VANISHING_PORT
 #            library claims, then loses it)
 # Usage: port_trouble.sh refusal|lost KALDERON_TEST VANISHING_PORT OUT_DIR
-# Every wait is for a window or the program's end; CTest's timeout is the
-# only bound. The program runs in the C locale, whatever the caller's: its
-# box is then found by a Cyrillic title that no locale may garble, and the
+# Every wait is for a window, a picture or the program's end, each with a
+# deadline. The program runs in the C locale, whatever the caller's: its box
+# is then found by a Cyrillic title that no locale may garble, and the
 # system's reasons read in English. It is started as from a desktop, with no
-# terminal of its own (setsid), whether the tests run at one or not.
+# terminal of its own (as every child the harness starts), whether the tests
+# run at one or not.
 set -u
 case=$1 exe=$2 vanishing=$3 out=$4
 if [ "$case" = refusal ] && [ -e /dev/parport0 ]; then
   echo "SKIPPED: this machine has a /dev/parport0, so the program would not refuse it"
   exit 77
 fi
-# The program and the server end with this script, however it ends.
-pid="" XVFB_PID="" err=""
-trap 'kill $pid $XVFB_PID 2>/dev/null; rm -f "$err"' EXIT
-trap 'exit 129' HUP
-trap 'exit 130' INT
-trap 'exit 143' TERM
-. "$(dirname "$0")/../../scripts/xvfb.sh"
-unset WAYLAND_DISPLAY
-start_xvfb || exit 1
-fail() { echo "FAIL: $1"; [ -f "$err" ] && cat "$err"; exit 1; }
-err=$(mktemp)
-
-# A top-level window with this exact title, once it is shown; nothing if the
-# program ends first.
-window() {
-  until id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$id" ]; do
-    kill -0 "$pid" 2>/dev/null || return 1
-    sleep 0.1
-  done
-  echo "$id"
-}
+. "$(dirname "$0")/../../scripts/harness.sh"
+start_x || exit 1
+err=$run_folder/stderr
+fail() { echo "FAIL: $1"; cat "$err"; exit 1; }
 
 # The box must be up and holding the program; then OK ends it with status 1.
 # Its picture once it is painted: more colours than a bare window and frame.
+painted() {
+  xwd -root -silent | convert xwd:- -trim "$out/$1.png" || return
+  set -- "$(convert "$out/$1.png" -format %k info:)"
+  echo "$1 colours"
+  [ "$1" -gt 2 ]
+}
 expect_box() {
-  box=$(window "Ошибка") || fail "no error box"
+  x_window "$pid" "Ошибка" || fail "no error box"
+  box=$found
   echo "the error box is up"
-  until xwd -root -silent | convert xwd:- -trim "$out/$1.png" &&
-    [ "$(convert "$out/$1.png" -format %k info:)" -gt 2 ]; do sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null || fail "the program ended with its box still up"
+  wait_for --while "$pid" "the error box's picture" painted "$1" && kill -0 "$pid" 2>/dev/null ||
+    fail "the program ended with its box still up"
   xdotool key --window "$box" Return 2>/dev/null
-  wait "$pid"
+  ended "$pid"
   status=$?
   [ "$status" -eq 1 ] || fail "exit status $status, not 1"
 }
 
 if [ "$case" = refusal ]; then
-  setsid env LC_ALL=C "$exe" 2>"$err" &
+  started env LC_ALL=C "$exe" 2>"$err"
   pid=$!
   expect_box refusal-box
   grep -q 'cannot use the parallel port /dev/parport0: No such file or directory' "$err" ||
@@ -62,17 +52,11 @@ if [ "$case" = refusal ]; then
 else
   # The loader splits LD_PRELOAD at spaces: the library by its name alone,
   # found in its folder, whatever that folder's path holds.
-  setsid env LC_ALL=C LD_LIBRARY_PATH="$(dirname "$vanishing")" LD_PRELOAD="$(basename "$vanishing")" "$exe" 2>"$err" &
+  started env LC_ALL=C LD_LIBRARY_PATH="$(dirname "$vanishing")" LD_PRELOAD="$(basename "$vanishing")" "$exe" 2>"$err"
   pid=$!
-  panel=$(window "KALDERON TEST") || fail "the panel did not open on the claimed port"
+  x_window "$pid" "KALDERON TEST" || fail "the panel did not open on the claimed port"
   # From "Выход", Shift+Tab is "Тест таймера": its first access finds the port gone.
-  # The keys go where the focus is: asked for until the panel has it, however
-  # slow the machine (xdotool's own --sync gives up after a while).
-  until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$panel" ]; do
-    kill -0 "$pid" 2>/dev/null || fail "the program ended before its panel had the focus"
-    xdotool windowfocus "$panel" 2>/dev/null
-    sleep 0.1
-  done
+  x_focus "$pid" "$found" || fail "the panel never had the focus"
   xdotool key shift+Tab space
   echo "the panel had the focus; its timer was pressed"
   expect_box lost-port-box

@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
 #include <unistd.h>
@@ -307,7 +308,7 @@ int main(int argc, char** argv) {
     g_seed = DEFAULT_SEED;
     long actions = 10000;
     char* record[] = {argv[0], const_cast<char*>("--record"), nullptr, nullptr};  // as the entry reads it
-    char path[] = "/tmp/kalderon-random-trace-XXXXXX";
+    std::string path = testing::TempDir() + "kalderon-random-trace-XXXXXX";
     const char* kept = nullptr;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (strcmp(argv[i], "--record") == 0 && i + 2 < argc) record[2] = argv[++i], kept = argv[i + 1];
@@ -320,10 +321,10 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
 
-    if (kept == nullptr) close(mkstemp(path));
-    SimBoardTraceTo(kept != nullptr ? kept : path);
-    g_trace.open(kept != nullptr ? kept : path);
-    if (kept == nullptr) unlink(path);  // the open streams keep it while the run lasts
+    if (kept == nullptr) close(mkstemp(path.data()));
+    SimBoardTraceTo(kept != nullptr ? kept : path.c_str());
+    g_trace.open(kept != nullptr ? kept : path.c_str());
+    if (kept == nullptr) unlink(path.c_str());  // the open streams keep it while the run lasts
     g_recording = kept != nullptr;
     __argc = g_recording ? 3 : 1;
     __argv = record;

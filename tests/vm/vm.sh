@@ -34,28 +34,11 @@ command -v qemu-system-x86_64 >/dev/null || skip "qemu-system-x86_64 is not inst
 [ -x /bin/busybox ] && LC_ALL=C ldd /bin/busybox 2>&1 | grep -q 'not a dynamic' ||
   skip "a static /bin/busybox is needed for the guest (package busybox-static)"
 
-# Whatever ends this script ends the step it waits for and removes what it
-# was making; a second signal (timeout(1) signals the script, then its
-# group) must not cut that short. bash runs a trap only once its foreground
-# child has ended, so the long steps run in the background and are waited
-# for.
-tmp="" child=""
-cleanup() {
-  set +e
-  trap '' HUP INT TERM
-  [ -z "$child" ] || { kill "$child"; wait "$child"; } 2>/dev/null
-  [ -z "$tmp" ] || rm -rf "$tmp"
-}
-trap cleanup EXIT
-trap 'exit 129' HUP
-trap 'exit 130' INT
-trap 'exit 143' TERM
-run() {
-  "$@" &
-  child=$!
-  wait "$child" || { set -- $?; child=""; return "$1"; }
-  child=""
-}
+# The long steps run in the background, so that a signal is taken at once;
+# whatever ends this script ends them and removes what it was making.
+. "$here/../../scripts/harness.sh"
+tmp=""
+at_end 'rm -rf "$tmp"'
 
 # --- The kernel, its modules and the initramfs, made once per kernel version
 # The guest's file systems, in load order (the package has no modules.dep);
@@ -80,12 +63,12 @@ if [ ! -f "$initramfs" ]; then
   # folder and the initramfs appear each by one rename, whole.
   mkdir -p "$cache"
   exec 9>"$cache/vm.lock"
-  run flock 9
+  waited flock 9
   rm -rf "$cache"/building.*
   tmp=$(mktemp -d "$cache/building.XXXXXX")
 fi
 if [ ! -f "$guest/vmlinux" ]; then
-  run env -C "$tmp" apt-get download "linux-image-$version" >/dev/null 2>&1 ||
+  waited env -C "$tmp" apt-get download "linux-image-$version" >/dev/null 2>&1 ||
     skip "cannot download linux-image-$version"
   dpkg-deb -x "$tmp"/linux-image-*.deb "$tmp/x"
   mkdir -p "$tmp/guest/modules"
@@ -167,7 +150,7 @@ virtfs+=(-virtfs "local,path=${work//,/,,},mount_tag=work,security_model=none,mu
 # cores, a guest of several spins on locks whose holder the host has put
 # aside, and the pair ran eight times slower than one; with one each, as
 # fast as one alone.
-run qemu-system-x86_64 -machine pc -accel tcg,thread=multi -cpu max,smap=off -smp 1 -m 3072 \
+waited qemu-system-x86_64 -machine pc -accel tcg,thread=multi -cpu max,smap=off -smp 1 -m 3072 \
   -no-reboot -display none -nodefaults \
   -kernel "$guest/vmlinux" -initrd "$initramfs" \
   -append "console=ttyS0 panic=-1 quiet loglevel=3 mitigations=off$append" \

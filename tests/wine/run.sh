@@ -21,58 +21,33 @@ shift 3
 here=$(cd "$(dirname "$0")" && pwd)
 source_dir=$(cd "$here/../.." && pwd)
 
+# Everything this run starts ends with it, on every way out. A harness step
+# that fails (set -e too) is named with its status and the end of its log;
+# the test's own failures speak for themselves.
+. "$source_dir/scripts/harness.sh"
+
+# $run runs a Wine command: as it is for 64 bits, in the 32-bit root otherwise.
 if [ "$bits" = 64 ]; then
   wine=/usr/lib/wine/wine64
   wineserver=/usr/lib/wine/wineserver64
   export WINELOADER=$wine
   export WINEARCH=win64
-  run() { "$@"; }
+  run=env
 else
   wine=/usr/lib/wine/wine
   wineserver=/usr/lib/wine/wineserver
   export WINEARCH=win32
   if [ -z "${KALDERON_IN_VM:-}" ]; then
-    root=$("$here/wine32_root.sh") || {
-      status=$?
-      echo "$root"
-      [ "$status" -eq 77 ] && exit 77
-      echo "FAIL: the 32-bit Wine's root could not be made (wine32_root.sh, status $status)"
-      exit 1
-    }
-  else
-    root=$KALDERON_WINE32_ROOT
+    step="making the 32-bit Wine's root (wine32_root.sh)" step_log=$run_folder/root
+    waited "$here/wine32_root.sh" >"$step_log"
+    KALDERON_WINE32_ROOT=$(cat "$step_log") step=""
   fi
-  # A command in the root, as root (the caller mapped to root where it is
-  # not), with the folders the run reads and writes at their own paths; the
-  # mounts end with it, and are private to it. Its /tmp is a folder of this
-  # run: the wineserver's socket is kept there, apart from every other
-  # user's and run's, and the X server's sockets are seen in it. It is
-  # mounted before the folders of the run, which may lie under /tmp; the
-  # checkout before the build, which may lie in it.
-  as=""
-  [ "$(id -u)" -eq 0 ] || as=--map-root-user
-  run() {
-    unshare $as --mount --propagation private /bin/sh -c '
-      set -eu
-      root=$1 tmp=$2; shift 2
-      for folder in /proc /dev /sys; do
-        mkdir -p "$root$folder"
-        mount --rbind "$folder" "$root$folder"
-      done
-      mount --bind "$tmp" "$root/tmp"
-      for folder in "$KALDERON_SOURCE" "$KALDERON_BUILD"; do
-        mkdir -p "$root$folder"
-        mount --rbind "$folder" "$root$folder"
-      done
-      for folder in /tmp/.X11-unix "$WINEPREFIX"; do
-        mkdir -p "$folder" "$root$folder"
-        mount --bind "$folder" "$root$folder"
-      done
-      exec env HOME=/root chroot "$root" "$@"' sh "$root" "$chroot_tmp" "$@"
-  }
-  export KALDERON_BUILD=$build KALDERON_SOURCE=$source_dir
+  root=$KALDERON_WINE32_ROOT
+  run=$here/in_root.sh
+  export KALDERON_WINE32_ROOT KALDERON_WINE32_TMP="$run_folder" KALDERON_BUILD="$build" KALDERON_SOURCE="$source_dir"
   if [ -z "${KALDERON_IN_VM:-}" ]; then
-    why=""
+    why="" as=""
+    [ "$(id -u)" -eq 0 ] || as=--map-root-user
     if [ -n "${KALDERON_32BIT_IN_VM:-}" ]; then
       why="KALDERON_32BIT_IN_VM is set"
     # Where / is no mount point (a root entered with plain chroot) its
@@ -91,9 +66,10 @@ else
       # build folder. The checkout and the build are shared at their own
       # paths, so that they are seen wherever they lie, where the guest has
       # folders of its own (/run, /dev/shm) too.
-      exec "$here/../vm/vm.sh" --share "$source_dir" --share "$build" "$build/vm" \
+      waited "$here/../vm/vm.sh" --share "$source_dir" --share "$build" "$build/vm" \
         env KALDERON_WINEPREFIX=/tmp/kalderon-wineprefix KALDERON_WINE32_ROOT="$root" \
         "$here/run.sh" 32 "$build" "$driver" "$@"
+      exit
     fi
   fi
 fi
@@ -108,56 +84,26 @@ unset LANGUAGE
 # waiting in the debugger's box.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 
-# Everything this run starts ends with it, on every way out: the long
-# commands run in the background, so that a signal is taken at once. A
-# harness step that fails, however (set -e too), is named with its status
-# and the end of its log; the test's own failures speak for themselves.
-child="" started_x="" chroot_tmp="" step="" step_log=""
-cleanup() {
-  ended=$?
-  if [ "$ended" -ne 0 ] && [ -n "$step" ]; then
-    echo "FAIL: $step (status $ended)"
-    [ -z "$step_log" ] || tail -n 20 "$step_log"
-  fi
-  [ -z "$child" ] || kill "$child" 2>/dev/null || true
-  run "$wineserver" -k 2>/dev/null || true
-  [ -z "$started_x" ] || kill "$started_x" 2>/dev/null || true
-  [ -z "$chroot_tmp" ] || rm -rf "$chroot_tmp"
-}
-trap cleanup EXIT
-trap 'exit 129' HUP
-trap 'exit 130' INT
-trap 'exit 143' TERM
-waited() {
-  "$@" &
-  child=$!
-  wait "$child" && child="" || { status=$?; child=""; return "$status"; }
-}
-step="making the run's folder in ${TMPDIR:-/tmp}"
-[ "$bits" = 64 ] || chroot_tmp=$(mktemp -d "${TMPDIR:-/tmp}/kalderon-wine32.XXXXXX")
-
 step="starting an X server"
-unset WAYLAND_DISPLAY
-. "$here/../../scripts/xvfb.sh"
-start_xvfb
-started_x=$XVFB_PID
+start_x
 
 # A Unix path as Wine shows it: on drive Z, the root.
 w() { printf 'Z:%s' "$1" | tr / '\\'; }
 
 # Each start of a Wine program takes seconds where Wine runs emulated: the
 # prefix is set up in as few as it can be, once.
+at_end '"$run" "$wineserver" -k 2>/dev/null'
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  started=$(date +%s)
+  began=$(date +%s)
   step="making the Wine prefix $WINEPREFIX" step_log=$build/wine-prefix.log
-  waited run "$wine" wineboot -i >"$step_log" 2>&1
+  waited "$run" "$wine" wineboot -i >"$step_log" 2>&1
   # Without a window manager Wine draws the frames itself; and it must not
   # grab the keyboard focus from other programs' windows.
   printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Managed"="N"\n"Decorated"="Y"\n' \
     >"$build/x11-driver.reg"
-  run "$wine" regedit /S "$(w "$build/x11-driver.reg")" >>"$step_log" 2>&1
-  waited run "$wineserver" -w >>"$step_log" 2>&1
-  echo "The Wine prefix was made in $(($(date +%s) - started)) s."
+  "$run" "$wine" regedit /S "$(w "$build/x11-driver.reg")" >>"$step_log" 2>&1
+  waited "$run" "$wineserver" -w >>"$step_log" 2>&1
+  echo "The Wine prefix was made in $(($(date +%s) - began)) s."
 fi
 # The frame's close box is a Marlett glyph, which Wine draws as a plain "r"
 # unless the font is in the prefix.
@@ -167,7 +113,7 @@ fonts="$WINEPREFIX/drive_c/windows/Fonts"
 step="" step_log=""
 rm -f "$build/panel.bmp" "$build/panel.png" "$build/windows-write-read.vcd"
 status=0
-waited run "$wine" "$driver" "$(w "$build/kalderon-test.exe")" "$(w "$build/sim")" "$(w "$build/closed-driver")" \
+waited "$run" "$wine" "$driver" "$(w "$build/kalderon-test.exe")" "$(w "$build/sim")" "$(w "$build/closed-driver")" \
   "$(w "$build")" "$(w "$here/registry")" "$@" || status=$?
 # The Windows board's waveform, read by a reader we did not write.
 if [ -f "$build/windows-write-read.vcd" ]; then

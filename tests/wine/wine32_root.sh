@@ -19,6 +19,7 @@
 # failed; 0 with the folder.
 set -eu
 PATH=$PATH:/usr/sbin:/sbin
+. "$(dirname "$0")/../../scripts/harness.sh"
 skip() { echo "SKIPPED: $1"; exit 77; }
 fail() { echo "FAIL: $1"; exit 1; }
 
@@ -36,7 +37,7 @@ fi
 # One maker at a time: make test starts one early, the 32-bit run waits for it.
 mkdir -p "$cache"
 exec 9>"$cache/wine32.lock"
-flock 9
+waited flock 9
 if [ -f "$root/.made" ]; then
   echo "$root"
   exit 0
@@ -60,13 +61,7 @@ mirror=$(LC_ALL=C apt-cache policy 2>/dev/null | awk -v suite="$release/main" '$
 remove() { chmod -R u+w "$@" 2>/dev/null || true; rm -rf "$@"; }
 remove "$cache"/wine32-*.making
 tmp=$(mktemp -d "$cache/wine32-XXXXXX.making")
-maker=""
-trap 'remove "$tmp"' EXIT
-# mmdebstrap in the background, so that a signal reaches this shell at once
-# and ends it too (an EXIT trap alone does not run on a signal).
-trap '[ -z "$maker" ] || kill "$maker" 2>/dev/null; exit 129' HUP
-trap '[ -z "$maker" ] || kill "$maker" 2>/dev/null; exit 130' INT
-trap '[ -z "$maker" ] || kill "$maker" 2>/dev/null; exit 143' TERM
+at_end 'remove "$tmp"'
 echo "Making the 32-bit Wine's root from $release/main (once)..." >&2
 log=$tmp/log r=$tmp/root
 mkdir "$r"
@@ -77,16 +72,13 @@ mkdir "$r"
 hook='for d in bin sbin lib; do [ -e "$1/$d" ] || ln -s "usr/$d" "$1/$d"; done
   echo "include /etc/ld.so.conf.d/*.conf" >"$1/etc/ld.so.conf" && ldconfig -r "$1"'
 tarball() {
-  mmdebstrap --mode="$mode" --variant=extract --architectures=i386 --include="$packages" --extract-hook="$hook" \
-    "$release" "$tmp/root.tar" "$mirror" >"$log" 2>&1 &
-  maker=$!
-  wait "$maker"
+  waited mmdebstrap --mode="$mode" --variant=extract --architectures=i386 --include="$packages" --extract-hook="$hook" \
+    "$release" "$tmp/root.tar" "$mirror" >"$log" 2>&1
 }
 # A mirror caught in the middle of a sync is a normal event: once more,
 # after a pause.
 tarball || { sleep 30; tarball; } ||
   fail "mmdebstrap could not make the 32-bit Wine's root: $(grep -m 1 '^E: ' "$log" | sed 's|[a-z]*://[^ ]*|(the mirror)|g')"
-maker=""
 # The devices are the host's, bound at each run.
 tar -x -f "$tmp/root.tar" -C "$r" --no-same-owner --exclude='./dev/*' ||
   fail "the 32-bit Wine's root could not be unpacked into $cache"

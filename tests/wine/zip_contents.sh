@@ -24,8 +24,8 @@ sys.exit(0 if t.startswith(b"\xef\xbb\xbf") and t.count(b"\n") == t.count(b"\r\n
   { echo "FAIL: README.txt is not UTF-8 with a byte-order mark and CRLF line ends"; exit 1; }
 # Debug sections are a third of a program's size, and of no use to an
 # operator.
-unpacked=$(mktemp -d)
-trap 'rm -rf "$unpacked"' EXIT
+. "$(dirname "$0")/../../scripts/harness.sh"
+unpacked=$run_folder
 python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' "$zip" "$unpacked"
 for file in $(cd "$unpacked" && find . -iname '*.exe' -o -iname '*.com' -o -iname '*.dll' | sort); do
   size=$(wc -c <"$unpacked/$file")
