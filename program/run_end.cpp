@@ -7,6 +7,7 @@
 #include "run_end.h"
 
 #include "console.h"
+#include "said.h"
 #include "text.h"
 
 static const char* g_program = "";
@@ -52,7 +53,8 @@ void EndRun(int status, const char* said, const char* boxed, Voice voice) {
     // What was said must have reached its stream, or the run would end as
     // if it had: the lines of a board check lost to a full disk, status 0.
     if (const int lost = StreamLost(false)) {
-        char why[256] = "cannot write to standard output: ";
+        char why[256] = "";
+        Add(why, In(SAID_OUTPUT_LOST));
         AddSystemReason(why, sizeof why, lost);
         Say(why, true, Voice::Program);
     }
@@ -69,6 +71,7 @@ void EndRun(int status, const char* said, const char* boxed, Voice voice) {
     ExitProcess(UINT(status));
 }
 
+// The console hears it in the program's language, as the box does on Windows.
 void EndWithTrouble(const char* english, const char* russian) {
-    EndRun(EXIT_TROUBLE, english, russian, Voice::Program);
+    EndRun(EXIT_TROUBLE, In({english, russian}), russian, Voice::Program);
 }

@@ -97,6 +97,15 @@ void AppendAll(char* to, size_t size, const char* const* parts, size_t count) {
     for (size_t i = 0; i < count; ++i) Append(to, size, parts[i]);
 }
 
+void AppendPattern(char* to, size_t size, const char* pattern, const char* const* values) {
+    char piece[2] = "";
+    for (const char* at = pattern; *at != '\0'; ++at) {
+        const bool value = at[0] == '%' && at[1] >= '1' && at[1] <= '5';
+        piece[0] = *at;
+        Append(to, size, value ? values[*++at - '1'] : piece);
+    }
+}
+
 void Append(wchar_t* to, size_t size, const wchar_t* text) {
     size_t used = wcslen(to);
     for (; *text != L'\0' && used + 1 < size; ++text) to[used++] = *text;

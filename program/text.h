@@ -67,6 +67,16 @@ struct DecimalDigits {
 // UTF-8 parts, count of them, each in turn.
 void AppendAll(char* to, size_t size, const char* const* parts, size_t count);
 
+// A pattern with %1 to %5 standing for values, as a text in either language
+// puts them where its words want them: AddPattern(text, "«%1» — не байт", word).
+void AppendPattern(char* to, size_t size, const char* pattern, const char* const* values);
+template <size_t N, typename... Values>
+void AddPattern(char (&to)[N], const char* pattern, const Values&... values) {
+    static_assert(sizeof...(Values) <= 5, "%1 to %5");
+    const char* const list[] = {values..., "", "", "", "", ""};
+    AppendPattern(to, N, pattern, list);
+}
+
 // Each part in turn: Add(text, "\"", given, "\" is not a port"). Parts that
 // are all UTF-8 go in one call: a text is built in many places, and a
 // Windows program is kept small.

@@ -6,6 +6,7 @@
 #include "board_ops.h"
 #include "console.h"
 #include "run_end.h"
+#include "said.h"
 #include "text.h"
 
 static constexpr int WORDS_MAX = 4;  // the most a line takes: read = BYTE, timer = MIN..MAX
@@ -98,11 +99,12 @@ static void FailAt(const Reader& r) {
     Add(r.error, r.name, ":", DecimalDigits(r.line).text, ": ");
 }
 
-// The error, "NAME:LINE: " and what is wrong, of these parts; false.
-template <typename... Parts>
-static bool Fail(const Reader& r, const Parts&... parts) {
+// The error, "NAME:LINE: " and what is wrong, in the program's words with
+// these values; false.
+template <typename... Values>
+static bool Fail(const Reader& r, const Said& said, const Values&... values) {
     FailAt(r);
-    Add(r.error, parts...);
+    AddPattern(r.error, In(said), values...);
     return false;
 }
 
@@ -111,14 +113,14 @@ static constexpr uint32_t COUNT_MAX = 0xFFFFFFFF;
 static bool ReadByte(const Reader& r, const char* word, uint8_t* byte) {
     uint32_t value = 0;
     if (!ReadWholeNumber(word, NumberForm::Script, 0xFF, &value))
-        return Fail(r, "\"", word, "\" is not a byte (0 to 255, 0x00 to 0xFF, or 0b and eight bits)");
+        return Fail(r, SAID_NOT_A_BYTE, word);
     *byte = uint8_t(value);
     return true;
 }
 
 static bool ReadCount(const Reader& r, const char* word, uint32_t least, uint32_t* count) {
     if (!ReadWholeNumber(word, NumberForm::Script, COUNT_MAX, count) || *count < least)
-        return Fail(r, "\"", word, least == 0 ? "\" is not a number of milliseconds" : "\" is not a count (1 or more)");
+        return Fail(r, least == 0 ? SAID_NOT_MILLISECONDS : SAID_NOT_A_COUNT, word);
     return true;
 }
 
@@ -136,9 +138,8 @@ static bool ReadTimerBand(const Reader& r, const char* word, ScriptStep* step) {
         read = ReadNumber(&at, NumberForm::Decimal, TIMER_COUNT_MAX, &step->most);
     }
     if (!read || *at != '\0')
-        return Fail(r, "\"", word, "\" is not a count or a band (0 to ", TIMER_MOST.text,
-                    "): timer = 5000, or timer = 4000..6000");
-    if (step->least > step->most) return Fail(r, "\"", word, "\": the least count comes first");
+        return Fail(r, SAID_NOT_A_BAND, word, TIMER_MOST.text);
+    if (step->least > step->most) return Fail(r, SAID_BAND_BACKWARDS, word);
     return true;
 }
 
@@ -151,16 +152,16 @@ static bool ReadStep(const Reader& r, const Words& w, bool haveTerminal, ScriptS
     const OperationName* operation = nullptr;
     for (const OperationName& known : OPERATIONS)
         if (strcmp(op, known.word) == 0) operation = &known;
-    if (operation == nullptr) return Fail(r, "unknown operation \"", op, "\"");
+    if (operation == nullptr) return Fail(r, SAID_UNKNOWN_OPERATION, op);
     step->op = operation->op;
     switch (step->op) {
     case ScriptOp::Write: {
         takes = 3;
-        if (w.count < 3) return Fail(r, "write needs a register and a byte: write data 0x5A");
+        if (w.count < 3) return Fail(r, SAID_WRITE_NEEDS);
         const RegisterName* found = nullptr;
         for (const RegisterName& reg : REGISTERS)
             if (strcmp(w.word[1], reg.name) == 0) found = &reg;
-        if (found == nullptr) return Fail(r, "\"", w.word[1], "\" is not a register (data, control, low or high)");
+        if (found == nullptr) return Fail(r, SAID_NOT_A_REGISTER, w.word[1]);
         step->code = found->code;
         if (!ReadByte(r, w.word[2], &step->byte)) return false;
         break;
@@ -169,9 +170,8 @@ static bool ReadStep(const Reader& r, const Words& w, bool haveTerminal, ScriptS
     case ScriptOp::Timer:
         if (w.count > 1) {
             const bool read = step->op == ScriptOp::Read;
-            if (strcmp(w.word[1], "=") != 0)
-                return Fail(r, "unexpected word \"", w.word[1], read ? "\": read = BYTE" : "\": timer = MIN..MAX");
-            if (w.count < 3) return Fail(r, read ? "read = needs a byte" : "timer = needs a count or a band");
+            if (strcmp(w.word[1], "=") != 0) return Fail(r, read ? SAID_READ_IS : SAID_TIMER_IS, w.word[1]);
+            if (w.count < 3) return Fail(r, read ? SAID_READ_NEEDS : SAID_TIMER_NEEDS);
             if (!(read ? ReadByte(r, w.word[2], &step->byte) : ReadTimerBand(r, w.word[2], step))) return false;
             step->compare = true;
             takes = 3;
@@ -184,22 +184,22 @@ static bool ReadStep(const Reader& r, const Words& w, bool haveTerminal, ScriptS
         uint32_t* number = wait ? &step->milliseconds : &step->times;
         *number = 1;  // step alone: once
         takes = step->op == ScriptOp::Step ? (w.count > 1 ? 2 : 1) : 2;
-        if (w.count < takes) return Fail(r, op, wait ? " needs milliseconds" : " needs a count");
+        if (w.count < takes) return Fail(r, wait ? SAID_NEEDS_MILLISECONDS : SAID_NEEDS_A_COUNT, op);
         if (takes == 2 && !ReadCount(r, w.word[1], wait ? 0 : 1, number)) return false;
         break;
     }
     case ScriptOp::Steps: {
         takes = 2;
         const bool on = w.count > 1 && strcmp(w.word[1], "on") == 0;
-        if (!on && (w.count < 2 || strcmp(w.word[1], "off") != 0)) return Fail(r, "steps needs on or off");
-        if (on && !haveTerminal) return Fail(r, "steps on needs a terminal to wait for Enter on");
+        if (!on && (w.count < 2 || strcmp(w.word[1], "off") != 0)) return Fail(r, SAID_STEPS_NEEDS);
+        if (on && !haveTerminal) return Fail(r, SAID_STEPS_NEED_A_TERMINAL);
         step->on = on;
         break;
     }
     default:  // reset, end: the word alone
         break;
     }
-    if (w.count > takes) return Fail(r, "unexpected word \"", w.word[takes], "\"");
+    if (w.count > takes) return Fail(r, SAID_UNEXPECTED_WORD, w.word[takes]);
     return true;
 }
 
@@ -218,18 +218,18 @@ bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, Boar
         ++r.line;
         const Words words = Split(line, end);
         line = *end == '\n' ? end + 1 : end;
-        if (words.tooLong) return Fail(r, "a word is longer than ", WORD_LIMIT.text, " bytes");
+        if (words.tooLong) return Fail(r, SAID_WORD_TOO_LONG, WORD_LIMIT.text);
         if (words.count == 0) continue;
         if (script->count == SCRIPT_STEPS_MAX)
-            return Fail(r, "too many operations: at most ", DecimalDigits(SCRIPT_STEPS_MAX).text);
+            return Fail(r, SAID_TOO_MANY, DecimalDigits(SCRIPT_STEPS_MAX).text);
         ScriptStep& step = script->steps[script->count];
         if (!ReadStep(r, words, haveTerminal, &step)) return false;
         if (step.op == ScriptOp::Repeat) {
             if (depth == SCRIPT_DEPTH_MAX)
-                return Fail(r, "repeats nested too deep: at most ", DecimalDigits(SCRIPT_DEPTH_MAX).text);
+                return Fail(r, SAID_TOO_DEEP, DecimalDigits(SCRIPT_DEPTH_MAX).text);
             open[depth++] = script->count;
         } else if (step.op == ScriptOp::End) {
-            if (depth == 0) return Fail(r, "end without repeat");
+            if (depth == 0) return Fail(r, SAID_END_WITHOUT_REPEAT);
             step.partner = open[--depth];
             script->steps[step.partner].partner = script->count;
         }
@@ -237,7 +237,7 @@ bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, Boar
     }
     if (depth > 0) {
         r.line = script->steps[open[depth - 1]].line;
-        return Fail(r, "repeat without end");
+        return Fail(r, SAID_REPEAT_WITHOUT_END);
     }
     return true;
 }
@@ -249,29 +249,33 @@ static char g_said[SCRIPT_ERROR_MAX];
 
 // What a check found or expects, as the run prints it: a read's byte
 // ("0x5A"), a timer's count ("5000"), or its band ("4000..6000").
-static void AddFound(bool byte, uint32_t value, uint32_t most) {
+struct Shown {
+    char text[24];
+};
+static Shown Found(bool byte, uint32_t value, uint32_t most) {
+    Shown shown = {};
     if (byte) {
-        Add(g_said, "0x");
-        AppendHex(g_said, sizeof g_said, value, 2);
+        Add(shown.text, "0x");
+        AppendHex(shown.text, sizeof shown.text, value, 2);
     } else {
-        AddCounts(g_said, sizeof g_said, value, most);
+        AddCounts(shown.text, sizeof shown.text, value, most);
     }
+    return shown;
 }
 
-// A check's line: "read 0x5A", "timer 5000"; and where it did not hold,
-// where, what was expected and what was found:
+// A check's line, in the script's own words: "read 0x5A", "timer 5000";
+// and where it did not hold, where, what was expected and what was found:
 //   check.txt:4: expected 0x5B, read 0x5A
 //   check.txt:7: expected 4000..6000, timer 12
 static void SayFound(const BoardScript& script, const ScriptStep& step, uint32_t found, bool held) {
     const bool read = step.op == ScriptOp::Read;
+    const Shown shown = Found(read, found, found);
     g_said[0] = '\0';
-    if (!held) {
-        Add(g_said, script.name, ":", DecimalDigits(step.line).text, ": expected ");
-        AddFound(read, read ? step.byte : step.least, step.most);
-        Add(g_said, ", ");
-    }
-    Add(g_said, OperationWord(step.op), " ");
-    AddFound(read, found, found);
+    if (held)
+        Add(g_said, OperationWord(step.op), " ", shown.text);
+    else
+        AddPattern(g_said, In(read ? SAID_EXPECTED_READ : SAID_EXPECTED_TIMER), script.name,
+                   DecimalDigits(step.line).text, Found(read, read ? step.byte : step.least, step.most).text, shown.text);
     Add(g_said, "\n");
     SayToConsole(g_said, !held);
 }
@@ -280,9 +284,12 @@ static void SayFound(const BoardScript& script, const ScriptStep& step, uint32_t
 // bench need not ask for the status: "check.txt: 12 reads and 1 timer as
 // expected on LPT1 (0378)".
 static void SayAllHeld(const BoardScript& script, uint64_t reads, uint64_t timers, const char* where) {
+    char readsSaid[32] = "", timersSaid[32] = "";
+    AddPattern(readsSaid, In(reads == 1 ? SAID_ONE_READ : SAID_READS), DecimalDigits(reads).text);
+    AddPattern(timersSaid, In(timers == 1 ? SAID_ONE_TIMER : SAID_TIMERS), DecimalDigits(timers).text);
     g_said[0] = '\0';
-    Add(g_said, script.name, ": ", DecimalDigits(reads).text, " read", reads == 1 ? "" : "s", " and ", DecimalDigits(timers).text,
-        " timer", timers == 1 ? "" : "s", " as expected on ", where, "\n");
+    AddPattern(g_said, In(SAID_ALL_HELD), script.name, readsSaid, timersSaid, where);
+    Add(g_said, "\n");
     SayToConsole(g_said, false);
 }
 
@@ -344,7 +351,9 @@ int RunBoardScript(const BoardScript& script, const char* where) {
         SayAllHeld(script, checked[0], checked[1], where);
         return EXIT_DONE;
     }
-    SayToConsole("stopped\n", true);
+    g_said[0] = '\0';
+    Add(g_said, In(SAID_STOPPED), "\n");
+    SayToConsole(g_said, true);
     return EXIT_STOPPED;
 }
 
@@ -360,12 +369,12 @@ bool LoadBoardScript(const char* path, BoardScript* script, ScriptTrouble* troub
     trouble->said[0] = '\0';
     static_assert(SCRIPT_BYTES_MAX == 1 << 20, "the text says a megabyte");
     if (ReadScriptFile(path, g_text, sizeof g_text, &length, reason, sizeof reason) && length > SCRIPT_BYTES_MAX)
-        Add(reason, "it is over a megabyte long");
+        Add(reason, In(SAID_OVER_A_MEGABYTE));
     // The program's own word where the file is not a script at all; the
     // script's (NAME:LINE:) where a line is wrong.
     trouble->voice = Voice::Program;
     if (reason[0] != '\0') {
-        Add(trouble->said, "cannot read the script ", name, ": ", reason);
+        AddPattern(trouble->said, In(SAID_CANNOT_READ_SCRIPT), name, reason);
         return false;
     }
     // Notepad's "Unicode" is UTF-16, with its mark, or without it a zero
@@ -373,11 +382,11 @@ bool LoadBoardScript(const char* path, BoardScript* script, ScriptTrouble* troub
     const unsigned char* at = reinterpret_cast<const unsigned char*>(g_text);
     const bool marked = (at[0] == 0xFF && at[1] == 0xFE) || (at[0] == 0xFE && at[1] == 0xFF);
     if (length >= 2 && (marked || at[0] == 0 || at[1] == 0)) {
-        Add(trouble->said, name, " is not a script: it is UTF-16 (Notepad's \"Unicode\"); save it as UTF-8 or ANSI");
+        AddPattern(trouble->said, In(SAID_UTF16), name);
         return false;
     }
     if (strlen(g_text) != length) {
-        Add(trouble->said, name, " is not a script: it holds a zero byte");
+        AddPattern(trouble->said, In(SAID_ZERO_BYTE), name);
         return false;
     }
     trouble->voice = Voice::Text;

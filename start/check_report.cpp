@@ -3,21 +3,6 @@
 #include "run_end.h"
 #include "text.h"
 
-// The pattern with %1 to %5 replaced by the values.
-static void Fill(CheckSaid* said, const char* pattern, const char* a = "", const char* b = "", const char* c = "",
-                 const char* d = "", const char* e = "") {
-    const char* const values[] = {a, b, c, d, e};
-    char piece[2] = "";
-    for (const char* at = pattern; *at != '\0'; ++at) {
-        if (at[0] == '%' && at[1] >= '1' && at[1] <= '5') {
-            Add(said->text, values[*++at - '1']);
-            continue;
-        }
-        piece[0] = *at;
-        Add(said->text, piece);
-    }
-}
-
 // "0x55 0xAA"
 struct ByteList {
     char text[32];
@@ -55,16 +40,16 @@ static constexpr DecimalDigits POLL_LIMIT(TIMER_POLL_LIMIT), COST_READS(CHECK_CO
 int SayPortCheck(const PortCheck& check, const PortStarted& port, const CheckWords& words, CheckSaid* said) {
     said->text[0] = '\0';
     const char* where = port.where != nullptr ? port.where : words.simulatedBoard;
-    Fill(said, words.started, where);
+    AddPattern(said->text, words.started, where);
 
     CheckSaid control = {};
     if (port.controlFromPort)
-        Fill(&control, words.control, Bytes(CHECK_CONTROL, CHECK_CONTROL_COUNT).text,
+        AddPattern(control.text, words.control, Bytes(CHECK_CONTROL, CHECK_CONTROL_COUNT).text,
              Bytes(check.controlRead, CHECK_CONTROL_COUNT).text);
     else
-        Fill(&control, words.controlNotCounted);
+        AddPattern(control.text, words.controlNotCounted);
     const bool answers = check.found != CheckFound::NoPort;
-    Fill(said, words.port[answers], where, Bytes(CHECK_DATA, CHECK_DATA_COUNT).text,
+    AddPattern(said->text, words.port[answers], where, Bytes(CHECK_DATA, CHECK_DATA_COUNT).text,
          Bytes(check.dataRead, CHECK_DATA_COUNT).text, control.text);
 
     const bool board = check.found == CheckFound::Board;
@@ -74,13 +59,13 @@ int SayPortCheck(const PortCheck& check, const PortStarted& port, const CheckWor
         const double readNanoseconds = double(int64_t(check.costNanoseconds)) / CHECK_COST_READS;
         const Decimals microseconds = Thousandths(readNanoseconds / 1000, words.decimalPoint);
         const Decimals milliseconds = Thousandths(readNanoseconds * check.count / 1000000, words.decimalPoint);
-        Fill(said, words.board[int(check.found) - int(CheckFound::TimerStuck)], DecimalDigits(check.count).text,
+        AddPattern(said->text, words.board[int(check.found) - int(CheckFound::TimerStuck)], DecimalDigits(check.count).text,
              milliseconds.text, microseconds.text, POLL_LIMIT.text);
-        Fill(said, words.statusLines, Bytes(&check.status[0], 1).text, Bytes(&check.status[1], 1).text);
-        if (board) Fill(said, words.cost, microseconds.text, COST_READS.text);
+        AddPattern(said->text, words.statusLines, Bytes(&check.status[0], 1).text, Bytes(&check.status[1], 1).text);
+        if (board) AddPattern(said->text, words.cost, microseconds.text, COST_READS.text);
     }
-    if (!board) Fill(said, words.others[port.others != nullptr && port.others[0] != '\0'], port.others);
-    Fill(said, words.proves[port.where == nullptr ? 2 : port.controlFromPort ? 0 : 1]);
-    Fill(said, words.verdict[board ? 2 : answers ? 1 : 0], where);
+    if (!board) AddPattern(said->text, words.others[port.others != nullptr && port.others[0] != '\0'], port.others);
+    AddPattern(said->text, words.proves[port.where == nullptr ? 2 : port.controlFromPort ? 0 : 1]);
+    AddPattern(said->text, words.verdict[board ? 2 : answers ? 1 : 0], where);
     return board ? EXIT_DONE : EXIT_TROUBLE;
 }

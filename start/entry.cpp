@@ -12,6 +12,7 @@
 #include "port_check.h"
 #include "port_start.h"
 #include "run_end.h"
+#include "said.h"
 #include "session_record.h"
 
 // The whole start, one story: each step returns what it found, and where
@@ -59,7 +60,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // operator's terminal.
     if (line.script != nullptr) {
         StepNotifier = ScriptStepPause;
-        EndRun(RunBoardScript(script, port.where != nullptr ? port.where : port.port));  // or the simulated board
+        EndRun(RunBoardScript(script, port.where != nullptr ? port.where : In(SAID_ON_THE_SIMULATED_BOARD)));
     }
     // Else the panel, its session recorded where asked.
     if (line.record != nullptr) RecordHead(THIS_PROGRAM.product, port.port);

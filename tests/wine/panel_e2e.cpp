@@ -256,19 +256,19 @@ TEST(BoardScript, ItsOutputAndStatusReachTheConsole) {
     CopyFileW(g_exe.c_str(), (alone + L"\\kalderon-test.exe").c_str(), FALSE);
     CopyFileW((g_exe.substr(0, g_exe.size() - 4) + L".com").c_str(), (alone + L"\\kalderon-test.com").c_str(), FALSE);
     const ConsoleCase cases[] = {
-        {"a read that finds another byte", run, nullptr, 1, {"read 0x00\n", "check.txt:3: expected 0x01, read 0x00"}},
+        {"a read that finds another byte", run, nullptr, 1, {"read 0x00\n", "check.txt:3: ожидалось 0x01, прочитано 0x00"}},
         {"the help, its lists the table's", L"--help", nullptr, 0,
          {"Запуск: kalderon-test.exe", KALDERON_TEST_EXE_OPTIONS, KALDERON_TEST_EXE_STATUSES, "Руководство: README.txt"}},
         {"a trace that cannot be made", run, "Z:\\no\\such\\folder\\trace.txt", 1,
-         {"cannot write the port trace Z:\\no\\such\\folder\\trace.txt"}},
+         {"Не удалось создать файл трассировки порта Z:\\no\\such\\folder\\trace.txt"}},
         {"a record that cannot be made", L"--record Z:\\no\\such\\folder\\s.txt", nullptr, 1,
-         {"cannot write the session's record Z:\\no\\such\\folder\\s.txt"}},
+         {"Не удалось создать файл записи сеанса Z:\\no\\such\\folder\\s.txt"}},
         {"a port for the simulated board, as on Linux", L"--port LPT2 " + run, nullptr, 2,
          {"«--port»: имитатору платы порт не нужен.", "Запуск: kalderon-test.exe"}},
         // What a new user tries first: the simulated DLL, left beside the
         // program, passes a board's check, and says so.
         {"a script on the simulated board says so", L"--run \"" + board + L"\"", nullptr, 0,
-         {"read 0x00\n", "\\board.txt: 1 read and 0 timers as expected on the simulated board\n"}},
+         {"read 0x00\n", "\\board.txt: все проверки сошлись (чтений: 1, таймеров: 0) на имитаторе платы\n"}},
         {"a check finds the board", L"--check", nullptr, 0, {"Итог: имитатор платы: плата ответила.", " мкс"}},
         // One width is enough for the rest of the verdicts.
         {"a check finds a port with no board", L"--check", nullptr, 1,
