@@ -8,7 +8,8 @@
 #                   limits in place of theirs; for Notepad on any Windows where
 #                   NOTEPAD is set: UTF-8 with a byte-order mark, CRLF.
 # The limits come as -D too: WORD_BYTES_MAX, SCRIPT_WORD_BYTES_MAX,
-# SCRIPT_DEPTH_MAX, TIMER_COUNT_MAX.
+# SCRIPT_DEPTH_MAX, TIMER_COUNT_MAX, TIMER_ANSWER_MAX (the most a board that
+# answered gives).
 cmake_policy(VERSION 3.25)
 set(programs kalderon-test kalderon-test-sim kalderon-test.exe)
 set(man_programs kalderon-test kalderon-test-sim)

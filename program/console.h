@@ -20,11 +20,11 @@ int ProgramArguments(const char* const** args);
 // the program has none of its own, to the console it was started from.
 void SayToConsole(const char* text, bool error);
 
-// Whether all said on standard output (or error) reached it, asked once as
-// the run ends, the stream then closed: 0 where it did, else the system's
-// code of the first failure (errno; Windows: GetLastError's), as a file or a
-// pipe that is full or gone. A console gone is no failure: no one is left to
-// read it.
+// Whether all said on standard output (or error) reached it, as each text
+// was written and flushed, asked as the run ends: 0 where it did, else the
+// system's code of the first failure (errno; Windows: GetLastError's), as a
+// file or a pipe that is full or gone. A console gone is no failure: no one
+// is left to read it.
 int StreamLost(bool error);
 // The system's words for such a code, added to a text (UTF-8).
 void AddSystemReason(char* to, size_t size, int code);

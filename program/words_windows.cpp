@@ -57,6 +57,6 @@ const ProgramWords WINDOWS_PROGRAM = {
     "Справка: ",
     false,
     USAGE_ERRORS,
-    "cannot open the panel's window.",  // where Windows cannot show the panel, it shows no box either
+    "Не удалось открыть окно панели.",  // where Windows cannot show the panel, it shows no box either
     &WINDOWS_CHECK_WORDS,
 };

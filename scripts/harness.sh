@@ -103,6 +103,7 @@ harness_end() {
     [ -z "$step_log" ] || tail -n 20 "$step_log"
   fi
   for pid in $harness_children; do kill -TERM -"$pid" "$pid" 2>/dev/null; done
+  patience=10  # a child told to end has ended in seconds, or is killed: a stop is never held long
   wait_for "this run's children to end" harness_none_running ||
     for pid in $harness_children; do kill -KILL -"$pid" "$pid" 2>/dev/null; done
   wait

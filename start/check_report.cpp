@@ -22,9 +22,10 @@ struct Decimals {
     char text[24];
 };
 static Decimals Thousandths(double value, const char* point) {
-    constexpr uint32_t LEAD = 1000000000;  // up to 999999.999
+    constexpr uint32_t LEAD = 1000000000;  // up to 999999.999, where a larger value stops
+    const double thousandths = value * 1000 + 0.5;
     char digits[12] = "";
-    Add(digits, DecimalDigits(LEAD + uint32_t(int64_t(value * 1000 + 0.5)) % LEAD).text);
+    Add(digits, DecimalDigits(LEAD + (thousandths < LEAD - 1 ? uint32_t(thousandths) : LEAD - 1)).text);
     const char* whole = digits + 1;
     while (whole < digits + 6 && *whole == '0') ++whole;
     const char fraction[] = {digits[7], digits[8], digits[9], '\0'};

@@ -20,18 +20,11 @@ static const wchar_t* Arguments(const wchar_t* line) {
     return line;
 }
 
-// Which library is missing and where it must be, in Russian as the
-// program's own refusals are: wide to a console, UTF-8 to a pipe or a file.
-static void SayLibraryMissing(HANDLE out, wchar_t* program) {
-    static wchar_t said[PATH_CHARS + 512];
+// In Russian as the program's own texts are: wide to a console, UTF-8 to a
+// pipe or a file.
+static wchar_t said[PATH_CHARS + 512];
+static void Say(HANDLE out) {
     static char bytes[sizeof said / sizeof said[0] * 3];
-    wchar_t* name = program + lstrlenW(program);
-    while (name > program && name[-1] != L'\\') --name;
-    name[name > program ? -1 : 0] = L'\0';  // the program's folder
-    lstrcpyW(said, L"kalderon-test: нет библиотеки порта " PORT_LIBRARY_FILE L", без неё программа не запускается.\r\n"
-                   L"Её место рядом с программой: ");
-    lstrcatW(said, program);
-    lstrcatW(said, L"\\" PORT_LIBRARY_FILE L"\r\nГде её взять: README.txt, «Если программа не запускается».\r\n");
     DWORD mode = 0, written = 0;
     if (GetConsoleMode(out, &mode)) {
         WriteConsoleW(out, said, DWORD(lstrlenW(said)), &written, nullptr);
@@ -39,6 +32,18 @@ static void SayLibraryMissing(HANDLE out, wchar_t* program) {
     }
     const int length = WideCharToMultiByte(CP_UTF8, 0, said, -1, bytes, sizeof bytes, nullptr, nullptr);
     if (length > 1) WriteFile(out, bytes, DWORD(length - 1), &written, nullptr);
+}
+
+// Which library is missing and where it must be.
+static void SayLibraryMissing(HANDLE out, wchar_t* program) {
+    wchar_t* name = program + lstrlenW(program);
+    while (name > program && name[-1] != L'\\') --name;
+    name[name > program ? -1 : 0] = L'\0';  // the program's folder
+    lstrcpyW(said, L"kalderon-test: нет библиотеки порта " PORT_LIBRARY_FILE L", без неё программа не запускается.\r\n"
+                   L"Её место рядом с программой: ");
+    lstrcatW(said, program);
+    lstrcatW(said, L"\\" PORT_LIBRARY_FILE L"\r\nГде её взять: README.txt, «Если программа не запускается».\r\n");
+    Say(out);
 }
 
 int wmain() {
@@ -60,10 +65,13 @@ int wmain() {
     startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION process = {};
+    // The program inherits this: a port library that is not there ends it
+    // with its status, said here, instead of a loader's box that holds cmd
+    // until someone clicks it.
+    SetErrorMode(SEM_FAILCRITICALERRORS);
     if (!CreateProcessW(program, command, nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
-        static const char cannot[] = "kalderon-test.com: cannot start kalderon-test.exe beside it\n";
-        DWORD written = 0;
-        WriteFile(startup.hStdError, cannot, sizeof cannot - 1, &written, nullptr);
+        lstrcpyW(said, L"kalderon-test.com: не удалось запустить kalderon-test.exe, который должен лежать рядом.\r\n");
+        Say(startup.hStdError);
         return 1;
     }
     // Ctrl+C is the program's: it stops after the operation under way, and

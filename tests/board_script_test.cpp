@@ -86,6 +86,7 @@ TEST(BoardScriptReader, EveryFormOfEachOperationAndEveryErrorWithItsLine) {
         {"reset\nwrite data 0x" + std::string(62, '0') + "5A", "s:2: a word is longer than 63 bytes", {}},
         {"wait " + std::string(70, '0') + "1000", "s:1: a word is longer than 63 bytes", {}},
         {"read = " + std::string(70, '0') + "90", "s:1: a word is longer than 63 bytes", {}},
+        {"timer = " + std::string(59, '0') + "4000..6000", "s:1: a word is longer than 63 bytes", {}},
         {"\xEF\xBB\xBFreset\nstep", "", {"2 0 0 0 0 1 0", "3 0 0 0 1 2 0"}},
     };
     for (const ReadCase& c : cases) {
