@@ -13,10 +13,10 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <initializer_list>
 
 #include "board_script.h"
+#include "clock.h"
 #include "console.h"
 #include "text.h"
 
@@ -91,16 +91,10 @@ void CatchStop() {
 
 bool StopAsked() { return g_stop != 0; }
 
-static uint64_t NowNs() {
-    timespec now = {};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return uint64_t(now.tv_sec) * 1000000000 + uint64_t(now.tv_nsec);
-}
-
 void PauseFor(uint32_t milliseconds) {
     constexpr uint64_t NS_PER_MS = 1000000;
-    const uint64_t end = NowNs() + milliseconds * NS_PER_MS;
-    for (uint64_t now = NowNs(); !g_stop && now < end; now = NowNs()) {
+    const uint64_t end = ClockNanoseconds() + milliseconds * NS_PER_MS;
+    for (uint64_t now = ClockNanoseconds(); !g_stop && now < end; now = ClockNanoseconds()) {
         const uint64_t left = (end - now + NS_PER_MS - 1) / NS_PER_MS;  // poll's unit, never short
         Ready(-1, int(left < INT32_MAX ? left : INT32_MAX));
     }
