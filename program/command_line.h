@@ -27,7 +27,6 @@ struct ProgramWords {
     bool usageErrorNamed;           // a usage error after the product's name (run_end.h's Voice)
     const UsageText* usageErrors;   // by UsageError, UsageError::Count of them
     const char* noWindow;           // no window could be opened for the panel: why, and what to do
-    const struct CheckWords* check; // what a check says (check_words.h)
 };
 extern const ProgramWords LINUX_PROGRAM;      // words_linux.cpp
 extern const ProgramWords LINUX_SIM_PROGRAM;  // words_linux.cpp

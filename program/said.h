@@ -11,7 +11,9 @@ struct Said {
     const char* russian;
 };
 
-// The text in the program's language.
+// The text in the program's language. Given a constant, so that the other
+// language's text is left out: choose between In(A) and In(B), never In of a
+// choice between A and B.
 constexpr const char* In(const Said& said) { return KALDERON_RUSSIAN ? said.russian : said.english; }
 
 // --- A board script's line that is wrong, after "NAME:LINE: " -------------------
@@ -62,6 +64,66 @@ constexpr Said SAID_TIMERS = {"%1 timers", "%1"};
 constexpr Said SAID_ONE_TIMER = {"1 timer", "1"};
 constexpr Said SAID_ON_THE_SIMULATED_BOARD = {"the simulated board", "имитаторе платы"};  // after "on"
 constexpr Said SAID_STOPPED = {"stopped", "остановлено"};
+
+// --- A check of the port and the board, a line for each link it tried -----------
+// Each line ends in its own newline; a line ending in a space goes on in the
+// next, which a box joins into one paragraph (run_end.cpp).
+// Where a port's name and address would be.
+constexpr Said SAID_CHECK_SIMULATED_BOARD = {"the simulated board", "имитатор платы"};
+// %1 the port.
+constexpr Said SAID_CHECK_STARTED = {"Port library: started, on %1.\n", "Библиотека порта запущена: %1.\n"};
+// %1 the port; its data register %2 written and %3 read back; %4 the control part.
+constexpr Said SAID_CHECK_NO_PORT = {"Port: nothing answers at %1: \n  its data register read back %3 for %2%4.\n",
+                                     "Порт %1 не отвечает: \n  данные %2, прочитано %3%4.\n"};
+constexpr Said SAID_CHECK_PORT = {"Port: %1 answers: \n  its data register read back %3 for %2%4.\n",
+                                  "Порт %1 отвечает: \n  данные %2, прочитано %3%4.\n"};
+// The control register: %1 written, %2 read back; or a driver's own copy of
+// it, which Windows' port library never answers from.
+constexpr Said SAID_CHECK_CONTROL = {"; \n  its control register %2 for %1", "; \n  управление %1, прочитано %2"};
+constexpr Said SAID_CHECK_CONTROL_NOT_COUNTED = {
+    "; \n  its control register is not counted: ppdev answers it from its own copy", ""};
+// By CheckFound from TimerStuck: %1 the count, %2 its milliseconds, %3 a
+// read's microseconds, %4 the poll limit.
+constexpr Said SAID_CHECK_TIMER_STUCK = {
+    "Board: none answered: the timer line stayed set for all %4 reads. \n  Check the cable and the board's power.\n",
+    "Платы нет: линия таймера установлена все %4 чтений. \n  Проверьте кабель и питание платы.\n"};
+constexpr Said SAID_CHECK_TIMER_NEVER_SET = {
+    "Board: none answered: the timer line was clear from the first read. \n  Check the board's power and its timer.\n",
+    "Платы нет: линия таймера сброшена с первого чтения. \n  Проверьте питание платы и её таймер.\n"};
+constexpr Said SAID_CHECK_BOARD = {"Board: answered: its timer ran for %1 status reads, \n  %2 ms at %3 µs a read.\n",
+                                   "Плата ответила: таймер шёл %1 чтений, %2 мс по %3 мкс.\n"};
+// %1 with the low nibble selected, %2 the high.
+constexpr Said SAID_CHECK_STATUS_LINES = {"Status lines: %1 with the low nibble selected, %2 with the high.\n",
+                                          "Линии состояния: %1 и %2 (младшая и старшая тетрада).\n"};
+// %1 a read's microseconds, %2 over how many reads.
+constexpr Said SAID_CHECK_COST = {"Read cost: %1 µs a status read on this port, over %2 reads.\n",
+                                  "Чтение порта: %1 мкс (по %2 чтениям).\n"};
+// None listed; %1 the others, each with its --port.
+constexpr Said SAID_CHECK_NO_OTHERS = {"No other parallel port is listed here.\n", "Других портов LPT нет.\n"};
+constexpr Said SAID_CHECK_OTHERS = {"Other parallel ports here: %1.\n", "Другие порты: %1.\n"};
+// What the check proves: both registers read from the port, the data
+// register alone (ppdev, never on Windows), on the simulated board.
+constexpr Said SAID_CHECK_PROVES_PORT = {
+    "What the check can prove: the port keeps what is written to its data and \n"
+    "  control registers, and the board's timer starts and stops; not the \n"
+    "  board's registers, its read-back or the chip.\n",
+    "Проверены регистры порта и таймер платы, \n  но не регистры платы и микросхема.\n"};
+constexpr Said SAID_CHECK_PROVES_DATA = {
+    "What the check can prove: the port keeps what is written to its data \n"
+    "  register (its control register is read from ppdev's own copy, not the \n"
+    "  port), and the board's timer starts and stops; not the board's \n"
+    "  registers, its read-back or the chip.\n",
+    ""};
+constexpr Said SAID_CHECK_PROVES_NOTHING = {
+    "What the check can prove: nothing of hardware; KALDERON_SIM_BOARD=no-port \n"
+    "  or no-board plays the other verdicts.\n",
+    "Оборудование не проверялось \n  (другие итоги: KALDERON_SIM_BOARD=no-port, no-board).\n"};
+// No port, no board, the board answered: %1 the port.
+constexpr Said SAID_CHECK_VERDICT_NO_PORT = {"Verdict: %1: nothing answers.\n", "Итог: %1: ничего не отвечает.\n"};
+constexpr Said SAID_CHECK_VERDICT_NO_BOARD = {"Verdict: %1: the port answers, no board does.\n",
+                                              "Итог: %1: порт отвечает, плата нет.\n"};
+constexpr Said SAID_CHECK_VERDICT_BOARD = {"Verdict: %1: the board answered.\n", "Итог: %1: плата ответила.\n"};
+constexpr Said SAID_DECIMAL_POINT = {".", ","};
 
 // --- The run's end ------------------------------------------------------------------
 constexpr Said SAID_OUTPUT_LOST = {"cannot write to standard output: ", "не удалось записать стандартный вывод: "};

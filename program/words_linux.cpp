@@ -1,7 +1,6 @@
 // The Linux programs' words: English, as on standard output.
 #include <iterator>
 
-#include "check_words.h"
 #include "command_line.h"
 #include "help_from_table.h"  // the options and exit statuses: options_and_statuses.txt
 
@@ -19,37 +18,6 @@ static const UsageText USAGE_ERRORS[] = {
 static_assert(std::size(USAGE_ERRORS) == size_t(UsageError::Count), "a text for each UsageError");
 
 // Both programs open the same panel.
-// A line ending in a space goes on in the next, which a box joins into one
-// paragraph (run_end.cpp).
-const CheckWords LINUX_CHECK_WORDS = {
-    "the simulated board",
-    "Port library: started, on %1.\n",
-    {"Port: nothing answers at %1: \n  its data register read back %3 for %2%4.\n",
-     "Port: %1 answers: \n  its data register read back %3 for %2%4.\n"},
-    "; \n  its control register %2 for %1",
-    "; \n  its control register is not counted: ppdev answers it from its own copy",
-    {"Board: none answered: the timer line stayed set for all %4 reads. \n"
-     "  Check the cable and the board's power.\n",
-     "Board: none answered: the timer line was clear from the first read. \n"
-     "  Check the board's power and its timer.\n",
-     "Board: answered: its timer ran for %1 status reads, \n  %2 ms at %3 µs a read.\n"},
-    "Status lines: %1 with the low nibble selected, %2 with the high.\n",
-    "Read cost: %1 µs a status read on this port, over %2 reads.\n",
-    {"No other parallel port is listed here.\n", "Other parallel ports here: %1.\n"},
-    {"What the check can prove: the port keeps what is written to its data and \n"
-     "  control registers, and the board's timer starts and stops; not the \n"
-     "  board's registers, its read-back or the chip.\n",
-     "What the check can prove: the port keeps what is written to its data \n"
-     "  register (its control register is read from ppdev's own copy, not the \n"
-     "  port), and the board's timer starts and stops; not the board's \n"
-     "  registers, its read-back or the chip.\n",
-     "What the check can prove: nothing of hardware; KALDERON_SIM_BOARD=no-port \n"
-     "  or no-board plays the other verdicts.\n"},
-    {"Verdict: %1: nothing answers.\n", "Verdict: %1: the port answers, no board does.\n",
-     "Verdict: %1: the board answered.\n"},
-    ".",
-};
-
 static const char NO_WINDOW[] =
     "no display to open the panel on. Start it in a desktop session, or with make run, which starts a virtual "
     "display; over ssh, use ssh -X.";
@@ -75,7 +43,6 @@ const ProgramWords LINUX_PROGRAM = {
     true,
     USAGE_ERRORS,
     NO_WINDOW,
-    &LINUX_CHECK_WORDS,
 };
 
 const ProgramWords LINUX_SIM_PROGRAM = {
@@ -97,5 +64,4 @@ const ProgramWords LINUX_SIM_PROGRAM = {
     true,
     USAGE_ERRORS,
     NO_WINDOW,
-    &LINUX_CHECK_WORDS,
 };

@@ -99,12 +99,12 @@ static void FailAt(const Reader& r) {
     Add(r.error, r.name, ":", DecimalDigits(r.line).text, ": ");
 }
 
-// The error, "NAME:LINE: " and what is wrong, in the program's words with
-// these values; false.
+// The error, "NAME:LINE: " and what is wrong, a pattern in the program's
+// words (In(SAID_...)) with these values; false.
 template <typename... Values>
-static bool Fail(const Reader& r, const Said& said, const Values&... values) {
+static bool Fail(const Reader& r, const char* pattern, const Values&... values) {
     FailAt(r);
-    AddPattern(r.error, In(said), values...);
+    AddPattern(r.error, pattern, values...);
     return false;
 }
 
@@ -113,14 +113,14 @@ static constexpr uint32_t COUNT_MAX = 0xFFFFFFFF;
 static bool ReadByte(const Reader& r, const char* word, uint8_t* byte) {
     uint32_t value = 0;
     if (!ReadWholeNumber(word, NumberForm::Script, 0xFF, &value))
-        return Fail(r, SAID_NOT_A_BYTE, word);
+        return Fail(r, In(SAID_NOT_A_BYTE), word);
     *byte = uint8_t(value);
     return true;
 }
 
 static bool ReadCount(const Reader& r, const char* word, uint32_t least, uint32_t* count) {
     if (!ReadWholeNumber(word, NumberForm::Script, COUNT_MAX, count) || *count < least)
-        return Fail(r, least == 0 ? SAID_NOT_MILLISECONDS : SAID_NOT_A_COUNT, word);
+        return Fail(r, least == 0 ? In(SAID_NOT_MILLISECONDS) : In(SAID_NOT_A_COUNT), word);
     return true;
 }
 
@@ -138,8 +138,8 @@ static bool ReadTimerBand(const Reader& r, const char* word, ScriptStep* step) {
         read = ReadNumber(&at, NumberForm::Decimal, TIMER_COUNT_MAX, &step->most);
     }
     if (!read || *at != '\0')
-        return Fail(r, SAID_NOT_A_BAND, word, TIMER_MOST.text);
-    if (step->least > step->most) return Fail(r, SAID_BAND_BACKWARDS, word);
+        return Fail(r, In(SAID_NOT_A_BAND), word, TIMER_MOST.text);
+    if (step->least > step->most) return Fail(r, In(SAID_BAND_BACKWARDS), word);
     return true;
 }
 
@@ -152,16 +152,16 @@ static bool ReadStep(const Reader& r, const Words& w, bool haveTerminal, ScriptS
     const OperationName* operation = nullptr;
     for (const OperationName& known : OPERATIONS)
         if (strcmp(op, known.word) == 0) operation = &known;
-    if (operation == nullptr) return Fail(r, SAID_UNKNOWN_OPERATION, op);
+    if (operation == nullptr) return Fail(r, In(SAID_UNKNOWN_OPERATION), op);
     step->op = operation->op;
     switch (step->op) {
     case ScriptOp::Write: {
         takes = 3;
-        if (w.count < 3) return Fail(r, SAID_WRITE_NEEDS);
+        if (w.count < 3) return Fail(r, In(SAID_WRITE_NEEDS));
         const RegisterName* found = nullptr;
         for (const RegisterName& reg : REGISTERS)
             if (strcmp(w.word[1], reg.name) == 0) found = &reg;
-        if (found == nullptr) return Fail(r, SAID_NOT_A_REGISTER, w.word[1]);
+        if (found == nullptr) return Fail(r, In(SAID_NOT_A_REGISTER), w.word[1]);
         step->code = found->code;
         if (!ReadByte(r, w.word[2], &step->byte)) return false;
         break;
@@ -170,8 +170,8 @@ static bool ReadStep(const Reader& r, const Words& w, bool haveTerminal, ScriptS
     case ScriptOp::Timer:
         if (w.count > 1) {
             const bool read = step->op == ScriptOp::Read;
-            if (strcmp(w.word[1], "=") != 0) return Fail(r, read ? SAID_READ_IS : SAID_TIMER_IS, w.word[1]);
-            if (w.count < 3) return Fail(r, read ? SAID_READ_NEEDS : SAID_TIMER_NEEDS);
+            if (strcmp(w.word[1], "=") != 0) return Fail(r, read ? In(SAID_READ_IS) : In(SAID_TIMER_IS), w.word[1]);
+            if (w.count < 3) return Fail(r, read ? In(SAID_READ_NEEDS) : In(SAID_TIMER_NEEDS));
             if (!(read ? ReadByte(r, w.word[2], &step->byte) : ReadTimerBand(r, w.word[2], step))) return false;
             step->compare = true;
             takes = 3;
@@ -184,22 +184,22 @@ static bool ReadStep(const Reader& r, const Words& w, bool haveTerminal, ScriptS
         uint32_t* number = wait ? &step->milliseconds : &step->times;
         *number = 1;  // step alone: once
         takes = step->op == ScriptOp::Step ? (w.count > 1 ? 2 : 1) : 2;
-        if (w.count < takes) return Fail(r, wait ? SAID_NEEDS_MILLISECONDS : SAID_NEEDS_A_COUNT, op);
+        if (w.count < takes) return Fail(r, wait ? In(SAID_NEEDS_MILLISECONDS) : In(SAID_NEEDS_A_COUNT), op);
         if (takes == 2 && !ReadCount(r, w.word[1], wait ? 0 : 1, number)) return false;
         break;
     }
     case ScriptOp::Steps: {
         takes = 2;
         const bool on = w.count > 1 && strcmp(w.word[1], "on") == 0;
-        if (!on && (w.count < 2 || strcmp(w.word[1], "off") != 0)) return Fail(r, SAID_STEPS_NEEDS);
-        if (on && !haveTerminal) return Fail(r, SAID_STEPS_NEED_A_TERMINAL);
+        if (!on && (w.count < 2 || strcmp(w.word[1], "off") != 0)) return Fail(r, In(SAID_STEPS_NEEDS));
+        if (on && !haveTerminal) return Fail(r, In(SAID_STEPS_NEED_A_TERMINAL));
         step->on = on;
         break;
     }
     default:  // reset, end: the word alone
         break;
     }
-    if (w.count > takes) return Fail(r, SAID_UNEXPECTED_WORD, w.word[takes]);
+    if (w.count > takes) return Fail(r, In(SAID_UNEXPECTED_WORD), w.word[takes]);
     return true;
 }
 
@@ -218,18 +218,18 @@ bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, Boar
         ++r.line;
         const Words words = Split(line, end);
         line = *end == '\n' ? end + 1 : end;
-        if (words.tooLong) return Fail(r, SAID_WORD_TOO_LONG, WORD_LIMIT.text);
+        if (words.tooLong) return Fail(r, In(SAID_WORD_TOO_LONG), WORD_LIMIT.text);
         if (words.count == 0) continue;
         if (script->count == SCRIPT_STEPS_MAX)
-            return Fail(r, SAID_TOO_MANY, DecimalDigits(SCRIPT_STEPS_MAX).text);
+            return Fail(r, In(SAID_TOO_MANY), DecimalDigits(SCRIPT_STEPS_MAX).text);
         ScriptStep& step = script->steps[script->count];
         if (!ReadStep(r, words, haveTerminal, &step)) return false;
         if (step.op == ScriptOp::Repeat) {
             if (depth == SCRIPT_DEPTH_MAX)
-                return Fail(r, SAID_TOO_DEEP, DecimalDigits(SCRIPT_DEPTH_MAX).text);
+                return Fail(r, In(SAID_TOO_DEEP), DecimalDigits(SCRIPT_DEPTH_MAX).text);
             open[depth++] = script->count;
         } else if (step.op == ScriptOp::End) {
-            if (depth == 0) return Fail(r, SAID_END_WITHOUT_REPEAT);
+            if (depth == 0) return Fail(r, In(SAID_END_WITHOUT_REPEAT));
             step.partner = open[--depth];
             script->steps[step.partner].partner = script->count;
         }
@@ -237,7 +237,7 @@ bool ReadBoardScript(const char* text, const char* name, bool haveTerminal, Boar
     }
     if (depth > 0) {
         r.line = script->steps[open[depth - 1]].line;
-        return Fail(r, SAID_REPEAT_WITHOUT_END);
+        return Fail(r, In(SAID_REPEAT_WITHOUT_END));
     }
     return true;
 }
@@ -274,8 +274,9 @@ static void SayFound(const BoardScript& script, const ScriptStep& step, uint32_t
     if (held)
         Add(g_said, OperationWord(step.op), " ", shown.text);
     else
-        AddPattern(g_said, In(read ? SAID_EXPECTED_READ : SAID_EXPECTED_TIMER), script.name,
-                   DecimalDigits(step.line).text, Found(read, read ? step.byte : step.least, step.most).text, shown.text);
+        AddPattern(g_said, read ? In(SAID_EXPECTED_READ) : In(SAID_EXPECTED_TIMER), script.name,
+                   DecimalDigits(step.line).text, Found(read, read ? step.byte : step.least, step.most).text,
+                   shown.text);
     Add(g_said, "\n");
     SayToConsole(g_said, !held);
 }
@@ -285,8 +286,8 @@ static void SayFound(const BoardScript& script, const ScriptStep& step, uint32_t
 // expected on LPT1 (0378)".
 static void SayAllHeld(const BoardScript& script, uint64_t reads, uint64_t timers, const char* where) {
     char readsSaid[32] = "", timersSaid[32] = "";
-    AddPattern(readsSaid, In(reads == 1 ? SAID_ONE_READ : SAID_READS), DecimalDigits(reads).text);
-    AddPattern(timersSaid, In(timers == 1 ? SAID_ONE_TIMER : SAID_TIMERS), DecimalDigits(timers).text);
+    AddPattern(readsSaid, reads == 1 ? In(SAID_ONE_READ) : In(SAID_READS), DecimalDigits(reads).text);
+    AddPattern(timersSaid, timers == 1 ? In(SAID_ONE_TIMER) : In(SAID_TIMERS), DecimalDigits(timers).text);
     g_said[0] = '\0';
     AddPattern(g_said, In(SAID_ALL_HELD), script.name, readsSaid, timersSaid, where);
     Add(g_said, "\n");

@@ -1,6 +1,7 @@
 #include "check_report.h"
 
 #include "run_end.h"
+#include "said.h"
 #include "text.h"
 
 // "0x55 0xAA"
@@ -35,38 +36,48 @@ static Decimals Thousandths(double value, const char* point) {
     return d;
 }
 
-
 static constexpr DecimalDigits POLL_LIMIT(TIMER_POLL_LIMIT), COST_READS(CHECK_COST_READS);
 
-int SayPortCheck(const PortCheck& check, const PortStarted& port, const CheckWords& words, CheckSaid* said) {
+int SayPortCheck(const PortCheck& check, const PortStarted& port, CheckSaid* said) {
     said->text[0] = '\0';
-    const char* where = port.where != nullptr ? port.where : words.simulatedBoard;
-    AddPattern(said->text, words.started, where);
+    const char* where = port.where != nullptr ? port.where : In(SAID_CHECK_SIMULATED_BOARD);
+    AddPattern(said->text, In(SAID_CHECK_STARTED), where);
 
     CheckSaid control = {};
     if (port.controlFromPort)
-        AddPattern(control.text, words.control, Bytes(CHECK_CONTROL, CHECK_CONTROL_COUNT).text,
-             Bytes(check.controlRead, CHECK_CONTROL_COUNT).text);
+        AddPattern(control.text, In(SAID_CHECK_CONTROL), Bytes(CHECK_CONTROL, CHECK_CONTROL_COUNT).text,
+                   Bytes(check.controlRead, CHECK_CONTROL_COUNT).text);
     else
-        AddPattern(control.text, words.controlNotCounted);
+        AddPattern(control.text, In(SAID_CHECK_CONTROL_NOT_COUNTED));
     const bool answers = check.found != CheckFound::NoPort;
-    AddPattern(said->text, words.port[answers], where, Bytes(CHECK_DATA, CHECK_DATA_COUNT).text,
-         Bytes(check.dataRead, CHECK_DATA_COUNT).text, control.text);
+    AddPattern(said->text, answers ? In(SAID_CHECK_PORT) : In(SAID_CHECK_NO_PORT), where,
+               Bytes(CHECK_DATA, CHECK_DATA_COUNT).text, Bytes(check.dataRead, CHECK_DATA_COUNT).text, control.text);
 
     const bool board = check.found == CheckFound::Board;
     if (answers) {
         // The cost through a double: a 32-bit program then needs no 64-bit
         // division from the compiler's library.
+        const char* point = In(SAID_DECIMAL_POINT);
         const double readNanoseconds = double(int64_t(check.costNanoseconds)) / CHECK_COST_READS;
-        const Decimals microseconds = Thousandths(readNanoseconds / 1000, words.decimalPoint);
-        const Decimals milliseconds = Thousandths(readNanoseconds * check.count / 1000000, words.decimalPoint);
-        AddPattern(said->text, words.board[int(check.found) - int(CheckFound::TimerStuck)], DecimalDigits(check.count).text,
-             milliseconds.text, microseconds.text, POLL_LIMIT.text);
-        AddPattern(said->text, words.statusLines, Bytes(&check.status[0], 1).text, Bytes(&check.status[1], 1).text);
-        if (board) AddPattern(said->text, words.cost, microseconds.text, COST_READS.text);
+        const Decimals microseconds = Thousandths(readNanoseconds / 1000, point);
+        const Decimals milliseconds = Thousandths(readNanoseconds * check.count / 1000000, point);
+        const char* timer = board                                        ? In(SAID_CHECK_BOARD)
+                            : check.found == CheckFound::TimerNeverSet ? In(SAID_CHECK_TIMER_NEVER_SET)
+                                                                       : In(SAID_CHECK_TIMER_STUCK);
+        AddPattern(said->text, timer, DecimalDigits(check.count).text, milliseconds.text, microseconds.text,
+                   POLL_LIMIT.text);
+        AddPattern(said->text, In(SAID_CHECK_STATUS_LINES), Bytes(&check.status[0], 1).text,
+                   Bytes(&check.status[1], 1).text);
+        if (board) AddPattern(said->text, In(SAID_CHECK_COST), microseconds.text, COST_READS.text);
     }
-    if (!board) AddPattern(said->text, words.others[port.others != nullptr && port.others[0] != '\0'], port.others);
-    AddPattern(said->text, words.proves[port.where == nullptr ? 2 : port.controlFromPort ? 0 : 1]);
-    AddPattern(said->text, words.verdict[board ? 2 : answers ? 1 : 0], where);
+    const bool othersListed = port.others != nullptr && port.others[0] != '\0';
+    if (!board) AddPattern(said->text, othersListed ? In(SAID_CHECK_OTHERS) : In(SAID_CHECK_NO_OTHERS), port.others);
+    AddPattern(said->text, port.where == nullptr  ? In(SAID_CHECK_PROVES_NOTHING)
+                           : port.controlFromPort ? In(SAID_CHECK_PROVES_PORT)
+                                                  : In(SAID_CHECK_PROVES_DATA));
+    AddPattern(said->text, board     ? In(SAID_CHECK_VERDICT_BOARD)
+                           : answers ? In(SAID_CHECK_VERDICT_NO_BOARD)
+                                     : In(SAID_CHECK_VERDICT_NO_PORT),
+               where);
     return board ? EXIT_DONE : EXIT_TROUBLE;
 }

@@ -1,13 +1,12 @@
 // What a check of the port and the board (--check, link/port_check.h) says,
-// in the platform's words (check_words.h): a line for each link of the chain
-// it tried, naming what it tried and what it found, the other ports where a
+// in the program's language (said.h): a line for each link of the chain it
+// tried, naming what it tried and what it found, the other ports where a
 // link failed, what the check can prove there, and last the verdict, naming
 // the port.
 #pragma once
 
 #include <cstddef>
 
-#include "check_words.h"
 #include "port_check.h"
 #include "port_start.h"
 
@@ -18,4 +17,4 @@ struct CheckSaid {
 
 // The check's lines in said; the status (run_end.h): EXIT_DONE where the
 // board answered, EXIT_TROUBLE where the port or the board did not.
-int SayPortCheck(const PortCheck& check, const PortStarted& port, const CheckWords& words, CheckSaid* said);
+int SayPortCheck(const PortCheck& check, const PortStarted& port, CheckSaid* said);

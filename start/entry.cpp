@@ -52,7 +52,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (line.check) {
         static CheckSaid said;
         const int status =
-            SayPortCheck(CheckPort(port.controlFromPort, ClockNanoseconds), port, *THIS_PROGRAM.check, &said);
+            SayPortCheck(CheckPort(port.controlFromPort, ClockNanoseconds), port, &said);
         SayToConsole(said.text, false);
         EndRun(status, "", said.text);
     }
