@@ -124,6 +124,9 @@ Panel Open(const std::wstring& dllFolder, const std::wstring& arguments) {
     WaitForInputIdle(p.process.hProcess, SAFETY_NET_MS);
     p.dialog = WaitForDialog(p.process.dwProcessId, nullptr, 0);
     if (p.dialog == nullptr || TextOf(p.dialog) != PANEL_CAPTION) ADD_FAILURE() << "the panel did not open";
+    // As an operator would, until the panel has the focus: a loaded machine
+    // shows the window a moment before Wine gives it the focus.
+    else if (!WaitUntil([&] { return Focus(p) != nullptr; })) ADD_FAILURE() << "the panel never had the focus";
     return p;
 }
 
